@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <QApplication>
+
+#include "game/module1.h"
+#include "game/random_source.h"
+#include "ui/main_window.h"
+
+int main(int argc, char* argv[]) {
+    // Whole device pixel ratios only: 16-pixel tiles at 1.5 would come out uneven.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    QApplication app(argc, argv);
+    game::Module1 settings;
+    game::ClockSeededRandom random;
+    ui::MainWindow window(settings, random);
+    window.show();
+    return QApplication::exec();
+}

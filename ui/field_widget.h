@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#ifndef FIELDCLEAR_UI_FIELD_WIDGET_H
+#define FIELDCLEAR_UI_FIELD_WIDGET_H
+
+#include <QWidget>
+
+#include "game/form1_view.h"
+#include "ui/layout.h"
+#include "ui/picture_store.h"
+
+namespace ui {
+
+// Everything below the menu bar: border, counters, face and squares, painted by this one
+// widget from its table of picture elements. A release goes to the element that took the
+// press, wherever the pointer is by then.
+class FieldWidget final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit FieldWidget(QWidget* parent = nullptr);
+
+    void build(int across, int down, int tile);
+    void showBox(int k, game::PictureId picture);
+    void showFace(game::PictureId picture);
+
+    const FieldLayout& fieldLayout() const { return layout_; }
+    game::PictureId boxPicture(int k) const;
+    game::PictureId facePicture() const;
+
+Q_SIGNALS:
+    void boxPressed(int k, game::Button button);
+    void boxReleased(int k, game::Button button);
+    void facePressed();
+    void faceReleased();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void setPicture(int element, game::PictureId picture);
+    void deliver(int element, Qt::MouseButton button, bool press);
+
+    FieldLayout layout_;
+    PictureStore pictures_;
+    int grabbed_ = -1;  // the element that took the first press of the buttons now held
+};
+
+}  // namespace ui
+
+#endif

@@ -1,0 +1,161 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QIcon>
+#include <QLayout>
+#include <QMenuBar>
+#include <QScreen>
+
+namespace ui {
+
+namespace {
+
+constexpr int kTickMs = 1000;
+
+constexpr std::array<const char*, game::kTileSets> kTileSetCaptions = {
+    "Windows 98",
+    "Windows 2000",
+    "Black and White",
+    "Color Blocks (Windows 2000)",
+    "Shades of Grey",
+    "Landscape",
+    "Dice",
+    "Larger Windows 98",
+};
+
+}  // namespace
+
+MainWindow::MainWindow(game::Module1& settings, game::RandomSource& random, QWidget* parent)
+    : QMainWindow(parent),
+      field_(new FieldWidget(this)),
+      second_(new QTimer(this)),
+      form_(settings, *this, random) {
+    setWindowTitle(QStringLiteral("Fieldclear"));
+    QIcon icon;
+    icon.addFile(PictureStore::iconPath(16));
+    icon.addFile(PictureStore::iconPath(32));
+    setWindowIcon(icon);
+    setCentralWidget(field_);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);  // the layout never follows a resize
+
+    createGameMenu();
+    createGraphicsMenu();
+
+    second_->setObjectName(QStringLiteral("Second"));
+    second_->setInterval(kTickMs);
+    second_->setTimerType(Qt::PreciseTimer);
+    connect(second_, &QTimer::timeout, this, [this] { form_.Second_Timer(); });
+    connect(field_, &FieldWidget::boxPressed, this,
+            [this](int k, game::Button b) { form_.Box_MouseDown(k, b); });
+    connect(field_, &FieldWidget::boxReleased, this,
+            [this](int k, game::Button b) { form_.Box_MouseUp(k, b); });
+    connect(field_, &FieldWidget::facePressed, this, [this] { form_.Smile_MouseDown(); });
+    connect(field_, &FieldWidget::faceReleased, this, [this] { form_.Smile_MouseUp(); });
+
+    form_.Form_Load();
+}
+
+QAction* MainWindow::addItem(QMenu* menu, const char* name, const QString& caption) {
+    QAction* item = menu->addAction(caption);
+    item->setObjectName(QString::fromLatin1(name));
+    return item;
+}
+
+void MainWindow::createGameMenu() {
+    QMenu* game = menuBar()->addMenu(QStringLiteral("Game"));
+    game->setObjectName(QStringLiteral("mnuGame"));
+
+    QAction* newGame = addItem(game, "mnuNew", QStringLiteral("New Game"));
+    newGame->setShortcut(Qt::Key_F2);
+    connect(newGame, &QAction::triggered, this, [this] { form_.mnuNew_Click(); });
+    game->addSeparator();
+
+    levelItems_ = {
+        addItem(game, "mnuBeginner", QStringLiteral("Beginner")),
+        addItem(game, "mnuIntermediate", QStringLiteral("Intermediate")),
+        addItem(game, "mnuHard", QStringLiteral("Expert")),
+        addItem(game, "mnuCustom", QStringLiteral("Custom...")),
+    };
+    for (QAction* item : levelItems_) {
+        item->setCheckable(true);
+    }
+    connect(levelItems_[0], &QAction::triggered, this, [this] { form_.mnuBeginner_Click(); });
+    connect(levelItems_[1], &QAction::triggered, this, [this] { form_.mnuIntermediate_Click(); });
+    connect(levelItems_[2], &QAction::triggered, this, [this] { form_.mnuHard_Click(); });
+    // The custom field dialog is not built yet: keep the item's check mark as it was.
+    connect(levelItems_[3], &QAction::triggered, this,
+            [this] { checkLevel(form_.state().levelnum); });
+    game->addSeparator();
+
+    marks_ = addItem(game, "mnuMarks", QStringLiteral("Marks (?)"));
+    marks_->setCheckable(true);
+    connect(marks_, &QAction::triggered, this, [this] { form_.mnuMarks_Click(); });
+    addItem(game, "mnuColor", QStringLiteral("Color"))->setEnabled(false);
+    game->addSeparator();
+
+    addItem(game, "mnuBest", QStringLiteral("Best Times..."));
+    game->addSeparator();
+
+    QAction* exit = addItem(game, "mnuExit", QStringLiteral("Exit"));
+    connect(exit, &QAction::triggered, qApp, &QApplication::quit);
+}
+
+void MainWindow::createGraphicsMenu() {
+    QMenu* graphics = menuBar()->addMenu(QStringLiteral("Graphics"));
+    graphics->setObjectName(QStringLiteral("mnuGraphics"));
+    for (int i = 0; i < game::kTileSets; ++i) {
+        QAction* item = addItem(graphics, "mnuGFX", QString::fromLatin1(kTileSetCaptions[i]));
+        item->setObjectName(QStringLiteral("mnuGFX%1").arg(i));
+        // A set is offered once its pictures are in the program.
+        item->setEnabled(PictureStore::exists(game::tilePicture(i, game::Tile::Covered)));
+        connect(item, &QAction::triggered, this, [this, i] { form_.mnuGFX_Click(i); });
+    }
+}
+
+void MainWindow::centre() {
+    if (const QScreen* s = screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(s->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+void MainWindow::buildField(int across, int down, int tile) {
+    field_->build(across, down, tile);
+    adjustSize();
+    centre();
+}
+
+void MainWindow::showBox(int k, game::PictureId picture) {
+    field_->showBox(k, picture);
+}
+
+void MainWindow::showFace(game::PictureId picture) {
+    field_->showFace(picture);
+}
+
+void MainWindow::startClock() {
+    second_->start();
+}
+
+void MainWindow::stopClock() {
+    second_->stop();
+}
+
+void MainWindow::checkLevel(game::Level level) {
+    for (std::size_t i = 0; i < levelItems_.size(); ++i) {
+        levelItems_[i]->setChecked(static_cast<int>(i) + 1 == static_cast<int>(level));
+    }
+}
+
+void MainWindow::checkMarks(bool checked) {
+    marks_->setChecked(checked);
+}
+
+void MainWindow::scoreload() {}
+
+void MainWindow::scorecheck() {}
+
+}  // namespace ui
