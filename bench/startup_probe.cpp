@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Start-up to the first painted frame, and peak memory, of two programs measured alternately
+// in one run on the offscreen platform. Each program is started with the first-frame shim,
+// which ends it right after its first frame; the wall time to its exit and its peak resident
+// size are taken, and the medians compared.
+//
+//   startup_probe RUNS SHIM PROGRAM BASELINE
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <thread>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+struct Sample {
+    double ms;
+    double mib;
+};
+
+constexpr auto kTimeout = std::chrono::seconds(20);
+
+bool measure(const std::string& program, const std::string& shim, Sample& sample) {
+    std::vector<std::string> env;
+    for (char** e = environ; *e != nullptr; ++e) {
+        const std::string entry = *e;
+        if (entry.rfind("LD_PRELOAD=", 0) != 0 && entry.rfind("QT_QPA_PLATFORM=", 0) != 0) {
+            env.push_back(entry);
+        }
+    }
+    env.push_back("LD_PRELOAD=" + shim);
+    env.push_back("QT_QPA_PLATFORM=offscreen");
+    std::vector<char*> envp;
+    for (auto& e : env) {
+        envp.push_back(e.data());
+    }
+    envp.push_back(nullptr);
+    std::string path = program;
+    char* argv[] = {path.data(), nullptr};
+
+    // The platform's chatter on standard error would drown the figures.
+    posix_spawn_file_actions_t quiet;
+    posix_spawn_file_actions_init(&quiet);
+    posix_spawn_file_actions_addopen(&quiet, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+
+    const auto start = std::chrono::steady_clock::now();
+    pid_t pid = 0;
+    const int failed = posix_spawn(&pid, path.c_str(), &quiet, nullptr, argv, envp.data());
+    posix_spawn_file_actions_destroy(&quiet);
+    if (failed != 0) {
+        std::perror(path.c_str());
+        return false;
+    }
+    int status = 0;
+    rusage usage{};
+    while (wait4(pid, &status, WNOHANG, &usage) == 0) {
+        if (std::chrono::steady_clock::now() - start > kTimeout) {
+            kill(pid, SIGKILL);
+            wait4(pid, &status, 0, &usage);
+            std::fprintf(stderr, "%s painted no frame within the time limit\n", path.c_str());
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
+    }
+    const auto end = std::chrono::steady_clock::now();
+    sample.ms = std::chrono::duration<double, std::milli>(end - start).count();
+    sample.mib = static_cast<double>(usage.ru_maxrss) / 1024.0;
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc != 5) {
+        std::fprintf(stderr, "usage: %s RUNS SHIM PROGRAM BASELINE\n", argv[0]);
+        return 2;
+    }
+    const int runs = std::max(1, std::atoi(argv[1]));
+    const std::string shim = argv[2];
+    const std::string programs[] = {argv[3], argv[4]};
+    std::vector<double> ms[2];
+    std::vector<double> mib[2];
+    for (int run = 0; run < runs + 1; ++run) {
+        for (int p = 0; p < 2; ++p) {
+            Sample s{};
+            if (!measure(programs[p], shim, s)) {
+                return 1;
+            }
+            if (run > 0) {  // the first round only warms the file cache
+                ms[p].push_back(s.ms);
+                mib[p].push_back(s.mib);
+            }
+        }
+    }
+    const double t0 = median(ms[0]);
+    const double t1 = median(ms[1]);
+    const double m0 = median(mib[0]);
+    const double m1 = median(mib[1]);
+    std::printf("medians of %d alternating runs each\n", runs);
+    std::printf("start-up to first frame: program %.1f ms, baseline %.1f ms, ratio %.3f\n", t0,
+                t1, t0 / t1);
+    std::printf("peak memory:             program %.1f MiB, baseline %.1f MiB, ratio %.3f\n", m0,
+                m1, m0 / m1);
+    return 0;
+}
