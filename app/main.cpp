@@ -9,7 +9,9 @@ int main(int argc, char* argv[]) {
     // Whole device pixel ratios only: 16-pixel tiles at 1.5 would come out uneven.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    QApplication::setApplicationName(QStringLiteral("fieldclear"));  // names the data folder
     QApplication app(argc, argv);
+    QApplication::setApplicationDisplayName(QStringLiteral("Fieldclear"));
     game::Module1 settings;
     game::ClockSeededRandom random;
     ui::MainWindow window(settings, random);

@@ -13,8 +13,10 @@
 
 #include <algorithm>
 #include <chrono>
+#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
+#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -24,8 +26,9 @@ extern char** environ;
 namespace {
 
 struct Sample {
-    double ms;
-    double mib;
+    double ms;   // wall time from the start to the exit after the first frame
+    double cpu;  // user and system time of the program, in ms
+    double mib;  // peak resident size
 };
 
 constexpr auto kTimeout = std::chrono::seconds(20);
@@ -61,26 +64,41 @@ bool measure(const std::string& program, const std::string& shim, Sample& sample
         std::perror(path.c_str());
         return false;
     }
+    // A program that never paints would hang the probe: a watchdog ends it.
+    std::mutex mutex;
+    std::condition_variable done;
+    bool exited = false;
+    std::thread watchdog([&] {
+        std::unique_lock lock(mutex);
+        if (!done.wait_for(lock, kTimeout, [&] { return exited; })) {
+            kill(pid, SIGKILL);
+            std::fprintf(stderr, "%s painted no frame within the time limit\n", path.c_str());
+        }
+    });
     int status = 0;
     rusage usage{};
-    while (wait4(pid, &status, WNOHANG, &usage) == 0) {
-        if (std::chrono::steady_clock::now() - start > kTimeout) {
-            kill(pid, SIGKILL);
-            wait4(pid, &status, 0, &usage);
-            std::fprintf(stderr, "%s painted no frame within the time limit\n", path.c_str());
-            return false;
-        }
-        std::this_thread::sleep_for(std::chrono::microseconds(200));
-    }
+    wait4(pid, &status, 0, &usage);
     const auto end = std::chrono::steady_clock::now();
+    {
+        std::lock_guard lock(mutex);
+        exited = true;
+    }
+    done.notify_one();
+    watchdog.join();
     sample.ms = std::chrono::duration<double, std::milli>(end - start).count();
     sample.mib = static_cast<double>(usage.ru_maxrss) / 1024.0;
+    const auto ms = [](const timeval& t) { return t.tv_sec * 1e3 + t.tv_usec / 1e3; };
+    sample.cpu = ms(usage.ru_utime) + ms(usage.ru_stime);
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 double median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
     return v[v.size() / 2];
+}
+
+double least(std::vector<double> v) {
+    return *std::min_element(v.begin(), v.end());
 }
 
 }  // namespace
@@ -94,6 +112,7 @@ int main(int argc, char* argv[]) {
     const std::string shim = argv[2];
     const std::string programs[] = {argv[3], argv[4]};
     std::vector<double> ms[2];
+    std::vector<double> cpu[2];
     std::vector<double> mib[2];
     for (int run = 0; run < runs + 1; ++run) {
         for (int p = 0; p < 2; ++p) {
@@ -103,18 +122,22 @@ int main(int argc, char* argv[]) {
             }
             if (run > 0) {  // the first round only warms the file cache
                 ms[p].push_back(s.ms);
+                cpu[p].push_back(s.cpu);
                 mib[p].push_back(s.mib);
             }
         }
     }
-    const double t0 = median(ms[0]);
-    const double t1 = median(ms[1]);
-    const double m0 = median(mib[0]);
-    const double m1 = median(mib[1]);
-    std::printf("medians of %d alternating runs each\n", runs);
-    std::printf("start-up to first frame: program %.1f ms, baseline %.1f ms, ratio %.3f\n", t0,
-                t1, t0 / t1);
-    std::printf("peak memory:             program %.1f MiB, baseline %.1f MiB, ratio %.3f\n", m0,
-                m1, m0 / m1);
+    const auto line = [](const char* what, const std::vector<double>* v,
+                         double (*pick)(std::vector<double>), const char* unit) {
+        const double a = pick(v[0]);
+        const double b = pick(v[1]);
+        std::printf("%-28s program %6.1f %s, baseline %6.1f %s, ratio %.3f\n", what, a, unit, b,
+                    unit, a / b);
+    };
+    std::printf("%d alternating runs each\n", runs);
+    line("start-up to first frame:", ms, median, "ms ");
+    line("  fastest run:", ms, least, "ms ");
+    line("  processor time:", cpu, median, "ms ");
+    line("peak memory:", mib, median, "MiB");
     return 0;
 }

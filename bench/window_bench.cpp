@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QTest>
+#include <memory>
 
 #include "field_fixture.h"
 #include "support/scripted_random.h"
@@ -45,9 +46,18 @@ struct Window {
     PaintCounter counter;
 };
 
-Window& window() {
-    static Window w;
+// Made at first use and gone before the application is.
+std::unique_ptr<Window>& windowHolder() {
+    static std::unique_ptr<Window> w;
     return w;
+}
+
+Window& window() {
+    auto& w = windowHolder();
+    if (!w) {
+        w = std::make_unique<Window>();
+    }
+    return *w;
 }
 
 void BM_ReleaseToRepaintOfTheLargestOpening(benchmark::State& state) {
@@ -62,8 +72,8 @@ void BM_ReleaseToRepaintOfTheLargestOpening(benchmark::State& state) {
         w.random.scriptMines(mines, bench::kSquares);
         QTest::mousePress(field, Qt::LeftButton, {}, at);
         QCoreApplication::processEvents();
-        QMouseEvent release(QEvent::MouseButtonRelease, at, field->mapToGlobal(at),
-                            Qt::LeftButton, Qt::NoButton, {});
+        QMouseEvent release(QEvent::MouseButtonRelease, at, field->mapToGlobal(at), Qt::LeftButton,
+                            Qt::NoButton, {});
         w.counter.paints = 0;
         state.ResumeTiming();
 
@@ -103,5 +113,6 @@ int main(int argc, char* argv[]) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    windowHolder().reset();
     return 0;
 }

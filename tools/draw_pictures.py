@@ -768,25 +768,25 @@ BIG_MINE = [
     "............kk............",
     "............kk............",
     "............kk............",
-    "....k.......kk.......k....",
-    ".....k...kkkkkkkk...k.....",
-    "......kkkkkkkkkkkkkk......",
-    "......kkkkkkkkkkkkkk......",
+    "....kk....kkkkkk....kk....",
+    "....kkk.kkkkkkkkkk.kkk....",
     ".....kkkkkkkkkkkkkkkk.....",
+    "......kkkkkkkkkkkkkk......",
+    ".....kkkkwwkkkkkkkkkk.....",
+    ".....kkkwwwwkkkkkkkkk.....",
     "....kkkkwwwwkkkkkkkkkk....",
-    "....kkkwwwwwwkkkkkkkkk....",
-    "....kkkwwwwwwkkkkkkkkk....",
-    "kkkkkkkwwwwwwkkkkkkkkkkkkk",
-    "kkkkkkkkwwwwkkkkkkkkkkkkkk",
-    "....kkkkkkkkkkkkkkkkkk....",
-    "....kkkkkkkkkkkkkkkkkk....",
+    "....kkkkkwwkkkkkkkkkkk....",
+    "kkkkkkkkkkkkkkkkkkkkkkkkkk",
+    "kkkkkkkkkkkkkkkkkkkkkkkkkk",
     "....kkkkkkkkkkkkkkkkkk....",
     "....kkkkkkkkkkkkkkkkkk....",
     ".....kkkkkkkkkkkkkkkk.....",
+    ".....kkkkkkkkkkkkkkkk.....",
     "......kkkkkkkkkkkkkk......",
-    "......kkkkkkkkkkkkkk......",
-    ".....k...kkkkkkkk...k.....",
-    "....k.......kk.......k....",
+    ".....kkkkkkkkkkkkkkkk.....",
+    "....kkk.kkkkkkkkkk.kkk....",
+    "....kk....kkkkkk....kk....",
+    "............kk............",
     "............kk............",
     "............kk............",
     "............kk............",
@@ -836,42 +836,48 @@ BIG_QUESTION = [
     "......####......",
     "................",
     "................",
-    ".....######.....",
+    ".......##.......",
     "......####......",
     "......####......",
-    ".....######.....",
+    ".......##.......",
 ]
 
 
-def big_open_square(ground="s", thick=2):
-    """Set 0's uncovered square at twice the size: the dotted edge keeps its
-    one-pixel checkerboard, so an open field still shows a fine dotted grid."""
+def big_open_square(ground="s"):
+    """Set 0's uncovered square at twice the size.  The dotted edge is two
+    pixels deep, as set 0's is when doubled, but keeps a one-pixel
+    checkerboard, so an open field shows a fine dotted grid of the same
+    weight.  The square is even, so the dots line up across neighbours."""
     pic = Picture(BIG, BIG, ground)
+    edge = BIG - 2
     for y in range(BIG):
         for x in range(BIG):
-            on_edge = x >= BIG - thick or y >= BIG - thick
-            if on_edge and (x + y) % 2 == 1:
+            if (x >= edge or y >= edge) and (x + y) % 2 == 1:
                 pic.put(x, y, "k")
     return pic
 
 
 def big_covered_square():
+    """Set 0's raised square doubled: 2 px of white, 2 px of dark grey inside
+    2 px of black."""
     return raised_square(BIG, 2, 2)
 
 
 def big_red_cross(pic):
-    """Set 0's red X at twice the size, each bar four pixels across a row."""
-    last = BIG - 2 * 2 - 1 + 1          # the X stops where set 0's does
-    for y in range(2, 28):
+    """Set 0's red X at twice its size: each bar is four pixels across a row
+    but moves one pixel per row, so the bars are smooth, and they stop where
+    set 0's stop."""
+    far = BIG - 3                       # mirrors x about the open area's middle
+    for y in range(2, BIG - 4):
         for x in range(y, y + 4):
-            for px in (x, 29 - x):
-                if 2 <= px <= 27:
+            for px in (x, far - x):
+                if 2 <= px <= BIG - 5:
                     pic.put(px, y, "r")
     return pic
 
 
 def draw_tile_set_7():
-    box = BIG - 2
+    box = BIG - 2                       # the open area inside the dotted edge
     pics = {7300: big_open_square()}
     for n, (ink, grid) in BIG_NUMERALS.items():
         pics[7300 + n] = with_art(big_open_square(), grid, ink, box=box)

@@ -41,7 +41,12 @@ void FieldWidget::setPicture(int element, game::PictureId picture) {
     Element& e = layout_.elements[static_cast<std::size_t>(element)];
     if (e.picture != picture) {
         e.picture = picture;
-        update(e.rect);
+        // One growing rectangle instead of a region of hundreds: an opening repaints as one
+        // area, without clipping every tile against a ragged region.
+        if (!pending_.contains(e.rect)) {
+            pending_ |= e.rect;
+            update(pending_);
+        }
     }
 }
 
@@ -65,6 +70,7 @@ void FieldWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const int scale = std::max(1, qRound(devicePixelRatioF()));
     const QRect dirty = event->rect();
+    pending_ = {};
     for (const Element& e : layout_.elements) {
         if (!e.rect.intersects(dirty)) {
             continue;

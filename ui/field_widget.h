@@ -44,6 +44,7 @@ private:
 
     FieldLayout layout_;
     PictureStore pictures_;
+    QRect pending_;     // the area changed since the last paint
     int grabbed_ = -1;  // the element that took the first press of the buttons now held
 };
 

@@ -34,8 +34,8 @@ MainWindow::MainWindow(game::Module1& settings, game::RandomSource& random, QWid
       form_(settings, *this, random) {
     setWindowTitle(QStringLiteral("Fieldclear"));
     QIcon icon;
-    icon.addFile(PictureStore::iconPath(16));
-    icon.addFile(PictureStore::iconPath(32));
+    icon.addPixmap(QPixmap::fromImage(PictureStore::icon(16)));
+    icon.addPixmap(QPixmap::fromImage(PictureStore::icon(32)));
     setWindowIcon(icon);
     setCentralWidget(field_);
     layout()->setSizeConstraint(QLayout::SetFixedSize);  // the layout never follows a resize

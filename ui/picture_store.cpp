@@ -1,20 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/picture_store.h"
 
-#include <QFile>
+#include "ui/picture_table.h"
 
 namespace ui {
 
-QString PictureStore::path(game::PictureId id) {
-    return QStringLiteral(":/pictures/%1.xpm").arg(id);
-}
-
-QString PictureStore::iconPath(int size) {
-    return QStringLiteral(":/pictures/icon101_%1.xpm").arg(size);
+QImage PictureStore::image(game::PictureId id) {
+    const char* const* xpm = pictureXpm(id);
+    return xpm == nullptr ? QImage() : QImage(xpm);
 }
 
 bool PictureStore::exists(game::PictureId id) {
-    return QFile::exists(path(id));
+    return pictureXpm(id) != nullptr;
+}
+
+QImage PictureStore::icon(int size) {
+    return QImage(iconXpm(size));
 }
 
 const QPixmap& PictureStore::pixmap(game::PictureId id, int scale) {
@@ -22,13 +23,13 @@ const QPixmap& PictureStore::pixmap(game::PictureId id, int scale) {
         (static_cast<quint32>(static_cast<quint16>(id)) << 8) | static_cast<quint32>(scale & 0xFF);
     auto it = cache_.find(key);
     if (it == cache_.end()) {
-        QPixmap picture(path(id), "XPM");
+        QImage picture = image(id);
         if (!picture.isNull() && scale > 1) {
             picture = picture.scaled(picture.size() * scale, Qt::IgnoreAspectRatio,
                                      Qt::FastTransformation);
             picture.setDevicePixelRatio(scale);
         }
-        it = cache_.insert(key, picture);
+        it = cache_.insert(key, QPixmap::fromImage(std::move(picture)));
     }
     return it.value();
 }

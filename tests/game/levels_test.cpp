@@ -92,14 +92,15 @@ TEST_P(LevelItem, AbandonsTheGameForAFreshFieldOfThatLevel) {
     EXPECT_FALSE(g.state().boxmine[2]);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Levels, LevelItem,
-    ::testing::Values(
-        LevelCase{"Beginner", &game::Form1::mnuBeginner_Click, Level::Beginner, 8, 8, 10, "010"},
-        LevelCase{"Intermediate", &game::Form1::mnuIntermediate_Click, Level::Intermediate, 16, 16,
-                  40, "040"},
-        LevelCase{"Expert", &game::Form1::mnuHard_Click, Level::Expert, 30, 16, 99, "099"}),
-    [](const ::testing::TestParamInfo<LevelCase>& p) { return p.param.name; });
+INSTANTIATE_TEST_SUITE_P(Levels, LevelItem,
+                         ::testing::Values(LevelCase{"Beginner", &game::Form1::mnuBeginner_Click,
+                                                     Level::Beginner, 8, 8, 10, "010"},
+                                           LevelCase{"Intermediate",
+                                                     &game::Form1::mnuIntermediate_Click,
+                                                     Level::Intermediate, 16, 16, 40, "040"},
+                                           LevelCase{"Expert", &game::Form1::mnuHard_Click,
+                                                     Level::Expert, 30, 16, 99, "099"}),
+                         [](const ::testing::TestParamInfo<LevelCase>& p) { return p.param.name; });
 
 TEST(NewGame, KeepsTheLevelAndTheTileSetAndClearsTheMarksOption) {
     Game g;

@@ -32,7 +32,7 @@ constexpr QRgb kDark = 0xFF808080;
 constexpr QRgb kBlack = 0xFF000000;
 
 QImage load(PictureId id) {
-    return QImage(ui::PictureStore::path(id)).convertToFormat(QImage::Format_ARGB32);
+    return ui::PictureStore::image(id).convertToFormat(QImage::Format_ARGB32);
 }
 
 std::vector<QRgb> profile(const QImage& image, bool across) {
@@ -60,7 +60,7 @@ TEST(Pictures, EachHasItsSizeAndOnlyTheSixteenColoursWrittenInHex) {
     for (const Expected& group : kPictures) {
         for (PictureId id = group.first; id <= group.last; ++id) {
             SCOPED_TRACE(id);
-            QFile file(ui::PictureStore::path(id));
+            QFile file(QStringLiteral(FIELDCLEAR_PICTURES_DIR "/%1.xpm").arg(id));
             ASSERT_TRUE(file.open(QIODevice::ReadOnly));
             for (const QByteArray& line : file.readAll().split('\n')) {
                 const auto match = colourLine.match(QString::fromLatin1(line.trimmed()));
