@@ -96,6 +96,14 @@ TEST_F(Window, GraphicsMenuOffersTheSetsWhosePicturesExistAndNeverChecksOne) {
     EXPECT_TRUE(menu->actions()[0]->isEnabled());
 }
 
+TEST_F(Window, ExitEndsTheProgramAtOnce) {
+    random.scriptMines(kMines, 64);
+    click(36);  // in the middle of a game: no question is asked
+    QTimer::singleShot(0, &window, [this] { item("mnuExit")->trigger(); });
+    QTimer::singleShot(5000, &window, [] { QCoreApplication::exit(1); });  // it hung
+    EXPECT_EQ(QApplication::exec(), 0);
+}
+
 TEST_F(Window, LevelItemsRebuildTheFieldAndMoveTheCheckMark) {
     item("mnuHard")->trigger();
     EXPECT_EQ(field()->size(), QSize(504, 323));
