@@ -55,7 +55,6 @@ public:
     void Second_Timer();
 
     const Form1State& state() const { return s_; }
-    const Module1& settings() const { return m_; }
     int squareCount() const { return m_.across * m_.down; }
     bool clockRunning() const { return clockRunning_; }
     bool marksChecked() const { return marks_; }

@@ -8,9 +8,6 @@ namespace game {
 // entry 0 unused.
 inline constexpr int kMaxAcross = 30;
 inline constexpr int kMaxDown = 24;
-inline constexpr int kMinAcross = 8;
-inline constexpr int kMinDown = 8;
-inline constexpr int kMinMines = 10;
 inline constexpr int kMaxSquares = kMaxAcross * kMaxDown;
 inline constexpr int kTableSize = kMaxSquares + 1;
 

@@ -38,6 +38,7 @@ void FieldWidget::build(int across, int down, int tile) {
 }
 
 void FieldWidget::setPicture(int element, game::PictureId picture) {
+    Q_ASSERT(element >= 0 && element < static_cast<int>(layout_.elements.size()));
     Element& e = layout_.elements[static_cast<std::size_t>(element)];
     if (e.picture != picture) {
         e.picture = picture;
