@@ -7,6 +7,13 @@
 
 namespace testing_board {
 
+namespace {
+
+// Covered, flag, mine, exploded mine, crossed-out flag, question mark, pressed question mark.
+constexpr std::string_view kRoleLetters = "#F*Xx?p";
+
+}  // namespace
+
 void RecordingView::buildField(int across, int down, int tile) {
     ++builds;
     builtAcross = across;
@@ -65,34 +72,12 @@ std::string Game::shown() const {
         for (int c = 0; c < settings.across; ++c) {
             const auto it = view.boxes.find(square(c, r));
             const int offset = it == view.boxes.end() ? -1 : it->second - g;
-            switch (offset) {
-                case 300:
-                    text += '.';
-                    break;
-                case 400:
-                    text += '#';
-                    break;
-                case 401:
-                    text += 'F';
-                    break;
-                case 402:
-                    text += '*';
-                    break;
-                case 403:
-                    text += 'X';
-                    break;
-                case 404:
-                    text += 'x';
-                    break;
-                case 405:
-                    text += '?';
-                    break;
-                case 406:
-                    text += 'p';
-                    break;
-                default:
-                    text += (offset > 300 && offset <= 308) ? static_cast<char>('0' + offset - 300)
-                                                            : '!';
+            if (offset >= 300 && offset <= 308) {
+                text += offset == 300 ? '.' : static_cast<char>('0' + offset - 300);
+            } else if (offset >= 400 && offset <= 406) {
+                text += kRoleLetters[static_cast<std::size_t>(offset - 400)];
+            } else {
+                text += '!';
             }
         }
         text += '\n';

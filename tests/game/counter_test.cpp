@@ -28,14 +28,4 @@ TEST(CounterPictures, NegativeValuesShowMinusAndTheLastTwoDigits) {
     EXPECT_EQ(counterPictures(-123), (A{kDigitMinus, 202, 203}));
 }
 
-TEST(PictureIds, SquareRolesFollowTheTileSet) {
-    EXPECT_EQ(game::tilePicture(0, game::Tile::Covered), 400);
-    EXPECT_EQ(game::openPicture(0, 0), 300);
-    EXPECT_EQ(game::openPicture(6, 8), 6308);
-    EXPECT_EQ(game::tilePicture(7, game::Tile::QuestionPressed), 7406);
-    EXPECT_EQ(game::tileSize(0), 16);
-    EXPECT_EQ(game::tileSize(6), 16);
-    EXPECT_EQ(game::tileSize(7), 32);
-}
-
 }  // namespace
