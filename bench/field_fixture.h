@@ -4,15 +4,16 @@
 
 #include <vector>
 
+#include "game/limits.h"
 #include "game/module1.h"
 
 namespace bench {
 
 // The largest field with the fewest mines, all packed into its bottom-right corner: a release
 // on square 1 then opens the largest area a game can open, 710 squares.
-inline constexpr int kAcross = 30;
-inline constexpr int kDown = 24;
-inline constexpr int kSquares = kAcross * kDown;
+inline constexpr int kAcross = game::kMaxAcross;
+inline constexpr int kDown = game::kMaxDown;
+inline constexpr int kSquares = game::kMaxSquares;
 
 inline std::vector<int> cornerMines() {
     std::vector<int> mines;

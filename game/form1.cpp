@@ -89,11 +89,8 @@ void Form1::imageload() {
     showCounter(n + 1 + kCounterDigits, 0);
 }
 
+// The start sequence itself stops the clock and clears the game: the level and tile set stay.
 void Form1::mnuNew_Click() {
-    s_.playing = true;
-    s_.seconds = 0;
-    m_.minesplaced = false;
-    stopClock();
     reopen();
 }
 
