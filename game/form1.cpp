@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/form1.h"
 
+#include <algorithm>
+
 namespace game {
 
 namespace {
@@ -14,6 +16,9 @@ struct Preset {
 constexpr Preset kBeginner{8, 8, 10};
 constexpr Preset kIntermediate{16, 16, 40};
 constexpr Preset kExpert{30, 16, 99};
+
+constexpr int kMinSide = 8;
+constexpr int kMinMines = 10;
 
 }  // namespace
 
@@ -119,6 +124,31 @@ void Form1::mnuIntermediate_Click() {
 void Form1::mnuHard_Click() {
     chooseLevel(m_, Level::Expert);
     reopen();
+}
+
+void Form1::mnuCustom_Click() {
+    beforeCustom_ = {m_.beginnerlevel, m_.intermediatelevel, m_.hardlevel, m_.customlevel,
+                     m_.minesplaced};
+    chooseLevel(m_, Level::Custom);
+    view_.checkLevel(Level::Custom);
+}
+
+void Form1::applyCustomField(int across, int down, int totalmines) {
+    m_.minesplaced = false;
+    m_.across = std::clamp(across, kMinSide, kMaxAcross);
+    m_.down = std::clamp(down, kMinSide, kMaxDown);
+    // The mines leave at least one row and one column's worth of squares free.
+    m_.totalmines = std::clamp(totalmines, kMinMines, (m_.across - 1) * (m_.down - 1));
+    reopen();
+}
+
+void Form1::cancelCustomField() {
+    m_.beginnerlevel = beforeCustom_.beginnerlevel;
+    m_.intermediatelevel = beforeCustom_.intermediatelevel;
+    m_.hardlevel = beforeCustom_.hardlevel;
+    m_.customlevel = beforeCustom_.customlevel;
+    m_.minesplaced = beforeCustom_.minesplaced;
+    view_.checkLevel(s_.levelnum);
 }
 
 void Form1::mnuMarks_Click() {

@@ -42,6 +42,12 @@ public:
     void mnuIntermediate_Click();
     void mnuHard_Click();
     void mnuMarks_Click();
+    // "Custom...": selects the custom level while its dialog is open. The dialog's OK applies
+    // the numbers entered, limited to a field the game can hold, and starts a game on it;
+    // leaving the dialog any other way puts the level back as it was, game untouched.
+    void mnuCustom_Click();
+    void applyCustomField(int across, int down, int totalmines);
+    void cancelCustomField();
     // Graphics menu: the tile set for pictures put up from now on and for the next field.
     void mnuGFX_Click(int index);
 
@@ -55,6 +61,7 @@ public:
     void Second_Timer();
 
     const Form1State& state() const { return s_; }
+    const Module1& settings() const { return m_; }
     int squareCount() const { return m_.across * m_.down; }
     bool clockRunning() const { return clockRunning_; }
     bool marksChecked() const { return marks_; }
@@ -66,6 +73,9 @@ private:
     void imageload();
 
     void mineset(int first);
+    int freeSquare(int skip, int first) const;
+    void release(int k, Button button);
+    PictureId questionPicture(int k) const;
     void minecheck();
 
     void removebox(int k);
@@ -88,7 +98,14 @@ private:
     Form1State s_;
     bool clockRunning_ = false;
     bool marks_ = false;
-    int covered_ = 0;  // squares with boxremoved false, kept so the win test need not count
+    int covered_ = 0;          // squares with boxremoved false, kept so the win test need not count
+    int pressedQuestion_ = 0;  // the question mark shown pressed, 0 for none
+
+    // The level as it was when the custom field dialog opened, to go back to on cancel.
+    struct LevelChoice {
+        bool beginnerlevel, intermediatelevel, hardlevel, customlevel, minesplaced;
+    };
+    LevelChoice beforeCustom_{};
 };
 
 }  // namespace game

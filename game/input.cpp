@@ -2,6 +2,8 @@
 #include "game/form1.h"
 #include "game/neighbours.h"
 
+#include <utility>
+
 namespace game {
 
 void Form1::Box_MouseDown(int k, Button button) {
@@ -13,10 +15,35 @@ void Form1::Box_MouseDown(int k, Button button) {
     if (button != Button::Middle && k >= 1 && k <= squareCount() &&
         s_.boxmark[k] == Mark::Question) {
         view_.showBox(k, tile(Tile::QuestionPressed));
+        pressedQuestion_ = k;
     }
 }
 
 void Form1::Box_MouseUp(int k, Button button) {
+    const int pressed = std::exchange(pressedQuestion_, 0);
+    if (pressed == 0) {
+        release(k, button);
+        return;
+    }
+    const bool removed = s_.boxremoved[pressed];
+    const Mark mark = s_.boxmark[pressed];
+    release(k, button);
+    // A release that changed nothing must not leave the square looking pressed.
+    if (s_.boxremoved[pressed] == removed && s_.boxmark[pressed] == mark) {
+        view_.showBox(pressed, questionPicture(pressed));
+    }
+}
+
+// What a question-marked square shows when no button is held on it: the mark while covered;
+// once uncovered, its count, or the mine that lost the game.
+PictureId Form1::questionPicture(int k) const {
+    if (!s_.boxremoved[k]) {
+        return tile(Tile::Question);
+    }
+    return s_.boxmine[k] ? tile(Tile::Exploded) : openPicture(m_.gfxset, s_.boxcount[k]);
+}
+
+void Form1::release(int k, Button button) {
     if (!m_.minesplaced) {
         mineset(k);
         minecheck();

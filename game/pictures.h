@@ -27,6 +27,8 @@ inline constexpr PictureId kBottomRight = 505;
 inline constexpr PictureId kBottomEdge = 506;
 inline constexpr PictureId kSideEdge = 507;
 
+inline constexpr PictureId kBestTimesPanel = 600;
+
 // Square roles: each tile set has one picture per role at 1000 * set + role.
 enum class Tile : std::int16_t {
     Open = 300,  // 300 + neighbour count, 0..8

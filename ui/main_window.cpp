@@ -27,11 +27,13 @@ constexpr std::array<const char*, game::kTileSets> kTileSetCaptions = {
 
 }  // namespace
 
-MainWindow::MainWindow(game::Module1& settings, game::RandomSource& random, QWidget* parent)
+MainWindow::MainWindow(game::Module1& settings, game::RandomSource& random,
+                       const QString& bestTimesPath, QWidget* parent)
     : QMainWindow(parent),
       field_(new FieldWidget(this)),
       second_(new QTimer(this)),
-      form_(settings, *this, random) {
+      form_(settings, *this, random),
+      keeper_(settings, records::BestTimesFile(bestTimesPath), this) {
     setWindowTitle(QStringLiteral("Fieldclear"));
     QIcon icon;
     icon.addPixmap(QPixmap::fromImage(PictureStore::icon(16)));
@@ -84,9 +86,7 @@ void MainWindow::createGameMenu() {
     connect(levelItems_[0], &QAction::triggered, this, [this] { form_.mnuBeginner_Click(); });
     connect(levelItems_[1], &QAction::triggered, this, [this] { form_.mnuIntermediate_Click(); });
     connect(levelItems_[2], &QAction::triggered, this, [this] { form_.mnuHard_Click(); });
-    // The custom field dialog is not built yet: keep the item's check mark as it was.
-    connect(levelItems_[3], &QAction::triggered, this,
-            [this] { checkLevel(form_.state().levelnum); });
+    connect(levelItems_[3], &QAction::triggered, this, &MainWindow::mnuCustom_Click);
     game->addSeparator();
 
     marks_ = addItem(game, "mnuMarks", QStringLiteral("Marks (?)"));
@@ -95,7 +95,8 @@ void MainWindow::createGameMenu() {
     addItem(game, "mnuColor", QStringLiteral("Color"))->setEnabled(false);
     game->addSeparator();
 
-    addItem(game, "mnuBest", QStringLiteral("Best Times..."));
+    QAction* best = addItem(game, "mnuBest", QStringLiteral("Best Times..."));
+    connect(best, &QAction::triggered, this, &MainWindow::mnuBest_Click);
     game->addSeparator();
 
     QAction* exit = addItem(game, "mnuExit", QStringLiteral("Exit"));
@@ -154,8 +155,35 @@ void MainWindow::checkMarks(bool checked) {
     marks_->setChecked(checked);
 }
 
-void MainWindow::scoreload() {}
+void MainWindow::mnuBest_Click() {
+    if (best_ == nullptr) {
+        PictureStore pictures;
+        const int scale = std::max(1, qRound(devicePixelRatioF()));
+        best_ = new records::Form2(keeper_, pictures.pixmap(game::kBestTimesPanel, scale), this);
+    }
+    best_->open();
+}
 
-void MainWindow::scorecheck() {}
+void MainWindow::mnuCustom_Click() {
+    form_.mnuCustom_Click();
+    if (custom_ == nullptr) {
+        const game::Module1& m = form_.settings();
+        custom_ = new records::Form3(m.across, m.down, m.totalmines, this);
+        connect(custom_, &QDialog::accepted, this, [this] {
+            const records::CustomFieldEntry e = custom_->entry();
+            form_.applyCustomField(e.across, e.down, e.totalmines);
+        });
+        connect(custom_, &QDialog::rejected, this, [this] { form_.cancelCustomField(); });
+    }
+    custom_->open();
+}
+
+void MainWindow::scoreload() {
+    keeper_.scoreload();
+}
+
+void MainWindow::scorecheck() {
+    keeper_.scorecheck(static_cast<int>(form_.state().levelnum), form_.state().seconds);
+}
 
 }  // namespace ui

@@ -7,6 +7,9 @@
 #include <array>
 
 #include "game/form1.h"
+#include "records/best_times_dialog.h"
+#include "records/custom_field_dialog.h"
+#include "records/record_keeper.h"
 #include "ui/field_widget.h"
 
 class QAction;
@@ -19,7 +22,10 @@ class MainWindow final : public QMainWindow, private game::Form1View {
     Q_OBJECT
 
 public:
-    MainWindow(game::Module1& settings, game::RandomSource& random, QWidget* parent = nullptr);
+    // The best times are kept in the file at `bestTimesPath`.
+    MainWindow(game::Module1& settings, game::RandomSource& random,
+               const QString& bestTimesPath = records::BestTimesFile::standardPath(),
+               QWidget* parent = nullptr);
 
     game::Form1& form() { return form_; }
     FieldWidget* field() const { return field_; }
@@ -29,6 +35,8 @@ private:
     void createGraphicsMenu();
     QAction* addItem(QMenu* menu, const char* name, const QString& caption);
     void centre();
+    void mnuBest_Click();
+    void mnuCustom_Click();
 
     void buildField(int across, int down, int tile) override;
     void showBox(int k, game::PictureId picture) override;
@@ -45,6 +53,9 @@ private:
     std::array<QAction*, 4> levelItems_{};
     QAction* marks_ = nullptr;
     game::Form1 form_;
+    records::RecordKeeper keeper_;
+    records::Form2* best_ = nullptr;    // made at its first opening
+    records::Form3* custom_ = nullptr;  // made at its first opening
 };
 
 }  // namespace ui

@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "records/best_times_dialog.h"
+
+#include <QLabel>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QPushButton>
+
+#include "records/core/cp1252.h"
+#include "records/core/score_line.h"
+#include "records/dialog_look.h"
+#include "records/record_keeper.h"
+#include "records/twips.h"
+
+namespace records {
+
+namespace {
+
+constexpr std::array<int, kRecordLevels> kRowTops = {480, 840, 1200};
+constexpr int kTimeLeft = 1680;
+constexpr int kNameLeft = 3240;
+
+QString text(std::string_view bytes) {
+    const std::u32string chars = decodeCp1252(bytes);
+    return QString::fromUcs4(chars.data(), static_cast<qsizetype>(chars.size()));
+}
+
+}  // namespace
+
+Form2::Form2(RecordKeeper& keeper, const QPixmap& panel, QWidget* parent)
+    : QDialog(parent), keeper_(keeper) {
+    setObjectName(QStringLiteral("Form2"));
+    applyDialogLook(*this, px(4830), px(2265));
+
+    auto* fram = new QLabel(this);
+    fram->setObjectName(QStringLiteral("Fram"));
+    fram->setPixmap(panel);
+    fram->move(px(120), px(120));
+    fram->adjustSize();
+
+    for (int i = 0; i < kRecordLevels; ++i) {
+        const int top = px(kRowTops[static_cast<std::size_t>(i)]);
+        for (int column = 0; column < 2; ++column) {
+            auto* label = new QLabel(this);
+            const int index = i + column * kRecordLevels;
+            label->setObjectName(QStringLiteral("Best%1").arg(index));
+            label->move(px(column == 0 ? kTimeLeft : kNameLeft), top);
+            best_[static_cast<std::size_t>(index)] = label;
+        }
+    }
+
+    reset_ = new QPushButton(QStringLiteral("&Reset Scores"), this);
+    reset_->setObjectName(QStringLiteral("Reset"));
+    reset_->setGeometry(px(2160), px(1800), px(1215), px(375));
+    ok_ = new QPushButton(QStringLiteral("OK"), this);
+    ok_->setObjectName(QStringLiteral("OK"));
+    ok_->setGeometry(px(3480), px(1800), px(1215), px(375));
+    setTabOrder(reset_, ok_);
+    connect(reset_, &QPushButton::clicked, this, &Form2::Reset_Click);
+    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+
+    fill();
+    setWindowTitle(text(keeper_.scores()));
+    reset_->setFocus();
+}
+
+void Form2::fill() {
+    const std::string& scores = keeper_.scores();
+    for (int level = 1; level <= kRecordLevels; ++level) {
+        const auto i = static_cast<std::size_t>(level - 1);
+        best_[i]->setText(text(timeText(scores, level)) + QStringLiteral(" seconds"));
+        best_[i + kRecordLevels]->setText(text(nameText(scores, level)));
+        best_[i]->adjustSize();
+        best_[i + kRecordLevels]->adjustSize();
+    }
+}
+
+void Form2::open() {
+    fill();
+    QDialog::open();
+}
+
+void Form2::Reset_Click() {
+    QMessageBox question(QMessageBox::NoIcon, QStringLiteral("Reset?"),
+                         QStringLiteral("Are you sure?"), QMessageBox::Ok | QMessageBox::Cancel,
+                         this);
+    question.setObjectName(QStringLiteral("resetQuestion"));
+    question.setDefaultButton(QMessageBox::Ok);
+    if (question.exec() != QMessageBox::Ok) {
+        return;
+    }
+    keeper_.scorereset();
+    fill();  // the default records, or the ones still in force if the reset failed
+}
+
+}  // namespace records

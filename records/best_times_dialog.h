@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#ifndef FIELDCLEAR_RECORDS_BEST_TIMES_DIALOG_H
+#define FIELDCLEAR_RECORDS_BEST_TIMES_DIALOG_H
+
+#include <QDialog>
+#include <QPixmap>
+#include <array>
+
+class QLabel;
+class QPushButton;
+
+namespace records {
+
+class RecordKeeper;
+
+// "Best Times": the three records over their panel, and a reset. Made at its first opening,
+// then hidden and shown again; its title keeps the line it was first opened with.
+class Form2 final : public QDialog {
+    Q_OBJECT
+
+public:
+    Form2(RecordKeeper& keeper, const QPixmap& panel, QWidget* parent);
+
+    // Fills the labels from the current line and shows the dialog; the main window takes no
+    // input until it is closed, whichever way.
+    void open() override;
+
+private:
+    void fill();
+    void Reset_Click();
+
+    RecordKeeper& keeper_;
+    std::array<QLabel*, 6> best_{};  // the three times, then the three names
+    QPushButton* reset_;
+    QPushButton* ok_;
+};
+
+}  // namespace records
+
+#endif

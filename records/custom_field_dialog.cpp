@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "records/custom_field_dialog.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "records/core/number_reader.h"
+#include "records/dialog_look.h"
+#include "records/twips.h"
+
+namespace records {
+
+namespace {
+
+constexpr int kCaptionLeft = 120;
+constexpr int kBoxLeft = 1080;
+constexpr int kButtonLeft = 2125;
+constexpr int kHeightTop = 240;
+constexpr int kWidthTop = 720;
+constexpr int kMinesTop = 1200;
+
+int read(const QLineEdit* box) {
+    return readWholeNumber(box->text().toStdString());
+}
+
+}  // namespace
+
+Form3::Form3(int across, int down, int totalmines, QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(QStringLiteral("Custom Field"));
+    applyDialogLook(*this, px(3375), px(1650));
+
+    dwn_ = box("Dwn", kHeightTop);
+    acr_ = box("Acr", kWidthTop);
+    tm_ = box("TM", kMinesTop);
+    acr_->setText(QString::number(across));
+    dwn_->setText(QString::number(down));
+    tm_->setText(QString::number(totalmines));
+
+    ok_ = new QPushButton(QStringLiteral("OK"), this);
+    ok_->setObjectName(QStringLiteral("OK"));
+    ok_->setGeometry(px(kButtonLeft), px(240), px(1095), px(300));
+    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel_->setObjectName(QStringLiteral("Cancel"));
+    cancel_->setGeometry(px(kButtonLeft), px(600), px(1095), px(300));
+    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+
+    // The captions come last in the tab order, so their access keys lead round to OK.
+    const auto caption = [this](const char* name, const QString& text, int top, QSize size) {
+        auto* label = new QLabel(text, this);
+        label->setObjectName(QString::fromLatin1(name));
+        label->move(px(kCaptionLeft), px(top));
+        if (size.isValid()) {
+            label->resize(size);
+        } else {
+            label->adjustSize();
+        }
+        label->setBuddy(ok_);
+    };
+    caption("HLabel", QStringLiteral("&Height:"), kHeightTop, QSize());
+    caption("WLabel", QStringLiteral("&Width:"), kWidthTop, QSize(px(735), px(255)));
+    caption("Label1", QStringLiteral("&Mines:"), kMinesTop, QSize(px(735), px(255)));
+
+    setTabOrder(ok_, acr_);
+    setTabOrder(acr_, dwn_);
+    setTabOrder(dwn_, tm_);
+    setTabOrder(tm_, cancel_);
+    ok_->setFocus();
+}
+
+QLineEdit* Form3::box(const char* name, int top) {
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setGeometry(px(kBoxLeft), px(top), px(855), px(285));
+    return edit;
+}
+
+CustomFieldEntry Form3::entry() const {
+    return {read(acr_), read(dwn_), read(tm_)};
+}
+
+}  // namespace records

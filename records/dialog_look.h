@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#ifndef FIELDCLEAR_RECORDS_DIALOG_LOOK_H
+#define FIELDCLEAR_RECORDS_DIALOG_LOOK_H
+
+class QDialog;
+
+namespace records {
+
+// The look both dialogs share: a fixed client area, the light grey of the game's pictures
+// and a small font, so the controls fit the places they were drawn for.
+void applyDialogLook(QDialog& dialog, int width, int height);
+
+}  // namespace records
+
+#endif

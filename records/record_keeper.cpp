@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "records/record_keeper.h"
+
+#include <QDir>
+#include <QInputDialog>
+#include <QMessageBox>
+
+#include "records/core/cp1252.h"
+#include "records/core/score_line.h"
+
+namespace records {
+
+RecordKeeper::RecordKeeper(game::Module1& settings, BestTimesFile file, QWidget* window)
+    : m_(settings), file_(std::move(file)), window_(window) {}
+
+void RecordKeeper::scoreload() {
+    m_.scores = file_.load();
+}
+
+bool RecordKeeper::finish(const BestTimesFile::Outcome& outcome) {
+    m_.scores = outcome.scores;
+    if (!outcome.error.isEmpty()) {
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Best Times"),
+                        QStringLiteral("The best times could not be saved to %1.")
+                            .arg(QDir::toNativeSeparators(file_.path())),
+                        QMessageBox::Ok, window_);
+        box.setObjectName(QStringLiteral("saveFailed"));
+        box.setInformativeText(outcome.error);
+        box.exec();
+    }
+    return outcome.saved;
+}
+
+void RecordKeeper::scorecheck(int level, int seconds) {
+    if (level < 1 || level > kRecordLevels) {
+        return;  // a custom field keeps no record
+    }
+    // The file as it is now: another copy of the game may have set a better time.
+    m_.scores = file_.reload(m_.scores);
+    if (!isRecord(m_.scores, level, seconds)) {
+        return;
+    }
+    const std::string name = encodeName(askRecordName(window_).toStdU32String());
+    // Compared again under the lock: another copy may have saved while the prompt stood open.
+    finish(file_.update(m_.scores, [&](const std::string& current) -> std::optional<std::string> {
+        if (!isRecord(current, level, seconds)) {
+            return std::nullopt;
+        }
+        return recordFile(current, level, seconds, name);
+    }));
+}
+
+bool RecordKeeper::scorereset() {
+    return finish(file_.update(m_.scores, [](const std::string&) { return defaultFile(); }));
+}
+
+QString askRecordName(QWidget* parent) {
+    QInputDialog prompt(parent);
+    prompt.setObjectName(QStringLiteral("recordPrompt"));
+    prompt.setWindowTitle(QStringLiteral("Congratulations"));
+    prompt.setLabelText(
+        QStringLiteral("You have the fastest time for this level. Please type your name:"));
+    prompt.setTextValue(QStringLiteral("MrNobody"));
+    return prompt.exec() == QDialog::Accepted ? prompt.textValue() : QString();
+}
+
+}  // namespace records

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#ifndef FIELDCLEAR_RECORDS_RECORD_KEEPER_H
+#define FIELDCLEAR_RECORDS_RECORD_KEEPER_H
+
+#include <QString>
+
+#include "game/module1.h"
+#include "records/best_times_file.h"
+
+class QWidget;
+
+namespace records {
+
+// Keeps `scores` and the best-times file in step: reads it at every new game, saves records
+// and resets. A save that fails is told to the player and changes nothing on disk.
+class RecordKeeper {
+public:
+    RecordKeeper(game::Module1& settings, BestTimesFile file, QWidget* window);
+
+    void scoreload();
+    // After a win: asks for the name and saves it when `seconds` beats the level's record.
+    void scorecheck(int level, int seconds);
+    // Writes the default line; false if that failed (the player has been told).
+    bool scorereset();
+
+    const BestTimesFile& file() const { return file_; }
+    const std::string& scores() const { return m_.scores; }
+
+private:
+    bool finish(const BestTimesFile::Outcome& outcome);
+
+    game::Module1& m_;
+    BestTimesFile file_;
+    QWidget* window_;
+};
+
+// The name prompt after a record; Cancel gives an empty name.
+QString askRecordName(QWidget* parent);
+
+}  // namespace records
+
+#endif
