@@ -80,9 +80,28 @@ TEST(LeftRelease, OnAQuestionMarkUncoversItAndKeepsTheMark) {
     g.click(6);
     EXPECT_EQ(g.view.boxes[6], 301);
     EXPECT_EQ(g.state().boxmark[6], Mark::Question);
-    // The mark is still there, so a press shows it pressed over the open square.
+    // The mark is still there, so a press shows it pressed over the open square, and the
+    // release, which changes nothing, puts the count back.
     g.press(6);
     EXPECT_EQ(g.view.boxes[6], 406);
+    g.release(6, Button::Right);
+    EXPECT_EQ(g.view.boxes[6], 301);
+}
+
+TEST(Press, OnAQuestionMarkAfterALossIsUndoneByTheRelease) {
+    Game g;
+    loadSmallField(g);
+    g.form.mnuMarks_Click();
+    for (int k : {12, 4, 9}) {
+        g.click(k, Button::Right);
+        g.click(k, Button::Right);
+    }
+    g.click(4);  // a question-marked mine
+    ASSERT_FALSE(g.state().playing);
+    for (int k : {4, 9, 12}) {
+        g.click(k);
+    }
+    EXPECT_EQ(g.shown(), "###X\n####\n?##?\n");
 }
 
 TEST(MarkCycle, FollowsTheMarksOption) {

@@ -130,6 +130,64 @@ TEST(NewGame, AfterAWinStartsUnwon) {
     EXPECT_EQ(g.view.builtAcross, 3);
 }
 
+TEST(CustomField, OkLimitsTheNumbersInTheirOrderAndEveryNewGameRepeatsThem) {
+    struct Case {
+        int across, down, mines;
+        int wantAcross, wantDown, wantMines;
+    };
+    const Case cases[] = {
+        {100, 3, 1000, 30, 8, 203},
+        {0, 0, 0, 8, 8, 10},
+        {9, 9, 5, 9, 9, 10},
+        {30, 24, 700, 30, 24, 667},
+        {-5, -5, -5, 8, 8, 10},
+        {12, 16, 40, 12, 16, 40},
+        {2147483647, -2147483647 - 1, 2147483647, 30, 8, 203},
+    };
+    for (const Case& c : cases) {
+        Game g;
+        g.form.mnuCustom_Click();
+        g.form.applyCustomField(c.across, c.down, c.mines);
+        const std::string entered = std::to_string(c.across) + " x " + std::to_string(c.down);
+        EXPECT_EQ(g.view.builtAcross, c.wantAcross) << entered;
+        EXPECT_EQ(g.view.builtDown, c.wantDown) << entered;
+        EXPECT_EQ(g.settings.totalmines, c.wantMines) << entered;
+        EXPECT_EQ(g.view.checkedLevel, Level::Custom);
+        g.form.mnuNew_Click();
+        EXPECT_EQ(g.view.builtAcross, c.wantAcross) << entered;
+        EXPECT_EQ(g.state().minesleft, c.wantMines) << entered;
+    }
+}
+
+TEST(CustomField, LeavingTheDialogWithoutOkPutsTheGameBackAsItWas) {
+    Game g;
+    g.form.mnuHard_Click();
+    g.scriptMines({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+    g.settings.totalmines = 10;  // ten mines are enough to see them stay
+    g.click(480, Button::Right);
+    const std::string field = g.shown();
+    const auto mines = g.state().boxmine;
+
+    g.form.mnuCustom_Click();
+    EXPECT_TRUE(g.settings.customlevel);
+    EXPECT_FALSE(g.settings.hardlevel);
+    EXPECT_FALSE(g.settings.minesplaced);
+    EXPECT_EQ(g.view.checkedLevel, Level::Custom);
+
+    g.form.cancelCustomField();
+    EXPECT_EQ(levelFlags(g.settings), 1);
+    EXPECT_TRUE(g.settings.hardlevel);
+    EXPECT_TRUE(g.settings.minesplaced);
+    EXPECT_EQ(g.view.checkedLevel, Level::Expert);
+    // The game goes on: a release lays no second set of mines (the script is empty).
+    g.click(100, Button::Right);
+    EXPECT_EQ(g.state().boxmine, mines);
+    EXPECT_EQ(g.view.builds, 2);
+    EXPECT_NE(g.shown(), field);
+    g.form.mnuNew_Click();
+    EXPECT_EQ(g.view.builtAcross, 30);
+}
+
 TEST(MarksItem, TogglesItsOwnCheckMark) {
     Game g;
     g.form.mnuMarks_Click();

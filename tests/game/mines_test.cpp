@@ -52,6 +52,43 @@ TEST(MinePlacement, AReleaseOnACounterDigitSparesNoSquare) {
     EXPECT_EQ(g.shown().find_first_not_of("#\n"), std::string::npos);
 }
 
+TEST(MinePlacement, StartsFromACleanFieldSoASecondPlacementNeverAddsMines) {
+    Game g;
+    g.scriptMines({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+    g.click(64, Button::Right);
+    // A face press whose release never came leaves the game going with its mines unplaced.
+    g.form.Smile_MouseDown();
+    g.scriptMines({55, 56, 57, 58, 59, 60, 61, 62, 63, 64});
+    g.click(20, Button::Right);
+    EXPECT_EQ(mineCount(g), 10);
+    EXPECT_FALSE(g.state().boxmine[1]);
+    EXPECT_TRUE(g.state().boxmine[64]);
+}
+
+TEST(MinePlacement, EndsOnTheDensestFieldWhateverTheDraws) {
+    Game g;
+    g.custom(30, 24, 667);
+    // A source stuck on the released square would be rejected for ever: past a bounded number
+    // of redraws the mines go to the free squares, still sparing the first.
+    g.random.script.assign(7000, 0.0);
+    g.click(1, Button::Right);
+    EXPECT_EQ(mineCount(g), 667);
+    EXPECT_FALSE(g.state().boxmine[1]);
+    EXPECT_TRUE(g.state().boxmine[2]);
+    EXPECT_TRUE(g.state().boxmine[668]);
+
+    // Draws that land on free squares need no redraw at all.
+    g.form.mnuNew_Click();
+    g.random.script.clear();
+    for (int k = 667; k >= 1; --k) {
+        g.random.script.push_back((k + 53 - 0.5) / 720);
+    }
+    g.click(1, Button::Right);
+    EXPECT_EQ(mineCount(g), 667);
+    EXPECT_TRUE(g.random.script.empty());
+    EXPECT_FALSE(g.state().boxmine[53]);
+}
+
 TEST(NeighbourCounts, CountByColumnAndRowWithoutWrapping) {
     Game g;
     g.load({
