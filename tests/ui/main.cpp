@@ -2,12 +2,16 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 
 int main(int argc, char* argv[]) {
     // The window tests need no display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    // Nor do they touch the player's own best times.
+    const QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -1,0 +1,136 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QLockFile>
+#include <QTemporaryDir>
+
+#include "records/best_times_file.h"
+#include "records/core/score_line.h"
+
+namespace {
+
+using records::BestTimesFile;
+
+const std::string kDefault(records::kDefaultScores);
+
+class BestTimes : public ::testing::Test {
+protected:
+    QString path() const { return dir.filePath(QStringLiteral("data/minebs.txt")); }
+    void put(const QByteArray& bytes) {
+        QDir().mkpath(dir.filePath(QStringLiteral("data")));
+        QFile f(path());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    QByteArray onDisk() const {
+        QFile f(path());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(none)");
+    }
+    static BestTimesFile::Rebuild record(int level, int seconds, const char* name) {
+        return [=](const std::string& current) {
+            return std::optional(records::recordFile(current, level, seconds, name));
+        };
+    }
+
+    QTemporaryDir dir;
+    BestTimesFile file{path()};
+};
+
+TEST_F(BestTimes, AMissingOrEmptyFileGivesTheDefaultLineAndNothingIsWritten) {
+    EXPECT_EQ(file.load(), kDefault);
+    EXPECT_FALSE(QDir(dir.filePath(QStringLiteral("data"))).exists());
+    put("");
+    EXPECT_EQ(file.load(), kDefault);
+    EXPECT_EQ(onDisk(), QByteArray());
+}
+
+TEST_F(BestTimes, AnUnreadableFileGivesTheDefaultLineAndAReloadKeepsTheLastOne) {
+    QDir().mkpath(path());  // a directory where the file should be
+    EXPECT_EQ(file.load(), kDefault);
+    EXPECT_EQ(file.reload("\"123"), "\"123");
+}
+
+TEST_F(BestTimes, ADamagedFileGivesItsFirstLineAsItIsAndNoMoreThanABoundedStart) {
+    put(QByteArray("\"1\0\xff\n2\"\r\nrest", 12));
+    EXPECT_EQ(file.load(), std::string("\"1\0\xff\n2\"", 7));
+    put("\rafter a lone carriage return");
+    EXPECT_EQ(file.load(), "");
+    put(QByteArray(3 * 1024 * 1024, '7'));  // megabytes and no line end
+    EXPECT_EQ(file.load(), std::string(records::kReadLimit, '7'));
+}
+
+TEST_F(BestTimes, ARecordIsWrittenWholeAndReadBackCreatingTheFolder) {
+    const auto out = file.update(kDefault, record(2, 45, "Ann"));
+    EXPECT_TRUE(out.saved);
+    EXPECT_TRUE(out.error.isEmpty());
+    EXPECT_EQ(out.scores, "\"999 45999MrNobodyAnn     MrNobody\"");
+    EXPECT_EQ(onDisk(), QByteArray("\"999 45999MrNobodyAnn     MrNobody\"\r\n"));
+    EXPECT_FALSE(QFile::exists(path() + QStringLiteral(".lock")));
+}
+
+TEST_F(BestTimes, ARecordSavedByAnotherCopyMeanwhileIsKept) {
+    const std::string stale = file.load();
+    BestTimesFile other(path());
+    ASSERT_TRUE(other.update(other.load(), record(2, 45, "Ann")).saved);
+    // This copy still holds the line it read before: the rebuild must start from the file.
+    const auto out = file.update(stale, record(1, 7, "Bo"));
+    EXPECT_EQ(out.scores, "\"  7 45999Bo      Ann     MrNobody\"");
+}
+
+TEST_F(BestTimes, AFailedWriteTellsWhyAndKeepsTheOldFileAndLine) {
+    put("\"123456789AAAAAAAABBBBBBBBCCCCCCCC\"\r\n");
+    const std::string before = file.load();
+    // A full disk: the file size limit stops every write past a few bytes.
+    signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit tiny = saved;
+    tiny.rlim_cur = 8;
+    setrlimit(RLIMIT_FSIZE, &tiny);
+    const auto out = file.update(before, record(1, 7, "Bo"));
+    setrlimit(RLIMIT_FSIZE, &saved);
+    EXPECT_FALSE(out.saved);
+    EXPECT_FALSE(out.error.isEmpty());
+    EXPECT_EQ(out.scores, before);
+    EXPECT_EQ(onDisk(), QByteArray("\"123456789AAAAAAAABBBBBBBBCCCCCCCC\"\r\n"));
+    EXPECT_EQ(QDir(dir.filePath(QStringLiteral("data"))).entryList(QDir::Files),
+              QStringList{QStringLiteral("minebs.txt")});
+}
+
+TEST_F(BestTimes, AWriteThatCannotEvenStartTellsWhy) {
+    QDir().mkpath(path());  // a directory at the path
+    auto out = file.update("\"1", record(1, 7, "Bo"));
+    EXPECT_FALSE(out.saved);
+    EXPECT_FALSE(out.error.isEmpty());
+    EXPECT_EQ(out.scores, "\"1");
+
+    QFile blocker(dir.filePath(QStringLiteral("file")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    BestTimesFile inside(dir.filePath(QStringLiteral("file/data/minebs.txt")));
+    out = inside.update(kDefault, record(1, 7, "Bo"));  // its folder cannot be made
+    EXPECT_FALSE(out.saved);
+    EXPECT_TRUE(out.error.contains(QStringLiteral("folder")));
+}
+
+TEST_F(BestTimes, AStaleLockLeftByACrashedCopyDoesNotBlockSaving) {
+    put(QByteArray(records::defaultFile().c_str()));
+    const pid_t child = fork();
+    if (child == 0) {
+        QLockFile lock(path() + QStringLiteral(".lock"));
+        lock.lock();
+        _exit(0);  // ends without unlocking, as a crash would
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(QFile::exists(path() + QStringLiteral(".lock")));
+    EXPECT_TRUE(file.update(kDefault, record(3, 99, "Cy")).saved);
+    EXPECT_EQ(file.load(), "\"999999 99MrNobodyMrNobodyCy      \"");
+}
+
+}  // namespace
