@@ -1,8 +1,9 @@
 """The fixed pictures: the face button (101..105), the counter digits
 (200..210), the counter panel (500), the window frame (501..507) and the
-window icon 101 at 16 and 32 pixels."""
+window icon 101 at 16 and 32 pixels, and the best-times panel (600)."""
 
 from .canvas import Picture
+from .font import CAP_HEIGHT, draw_text, text_width
 from .squares import raised_square
 
 
@@ -295,8 +296,41 @@ def draw_icons():
     return {"icon101_32": icon32, "icon101_16": icon16}
 
 
+# --------------------------------------------------------------------------
+# The best-times panel (600)
+# --------------------------------------------------------------------------
+
+PANEL_WIDTH, PANEL_HEIGHT = 303, 100
+FRAME_TOP = 5                   # the etched line the heading sits on
+HEADING = "Best Times"
+HEADING_LEFT = 9                # where the gap in the frame line starts
+CAPTIONS = ("Beginner:", "Intermediate:", "Expert:")
+CAPTION_LEFT = 10
+# The dialog shows a row of labels, each 13 px high, with their tops at these
+# rows of the panel; a caption's capitals sit on the labels' baseline.
+ROW_TOPS = (24, 48, 72)
+BASELINE_BELOW_ROW_TOP = 11
+
+
+def best_times_panel():
+    pic = Picture(PANEL_WIDTH, PANEL_HEIGHT, "s")
+    right, bottom = PANEL_WIDTH - 1, PANEL_HEIGHT - 1
+    # An etched group frame: a dark line with a white one offset down and right.
+    pic.bevel(0, FRAME_TOP, right - 1, bottom - 1, 1, "d", "d")
+    pic.bevel(1, FRAME_TOP + 1, right, bottom, 1, "w", "w")
+    # The heading interrupts the frame's top line, with a little air each side.
+    heading_top = FRAME_TOP + 1 - CAP_HEIGHT // 2
+    pic.rect(HEADING_LEFT, FRAME_TOP, HEADING_LEFT + text_width(HEADING, bold=True) + 3,
+             FRAME_TOP + 1, "s")
+    draw_text(pic, HEADING, HEADING_LEFT + 2, heading_top, "k", bold=True)
+    for caption, row_top in zip(CAPTIONS, ROW_TOPS):
+        cap_top = row_top + BASELINE_BELOW_ROW_TOP - CAP_HEIGHT
+        draw_text(pic, caption, CAPTION_LEFT, cap_top, "k")
+    return pic
+
+
 def draw():
-    pics = {}
+    pics = {600: best_times_panel()}
     for part in (draw_faces, draw_digits, draw_frame, draw_icons):
         pics.update(part())
     return pics
