@@ -8,8 +8,9 @@ from .output import write_png
 from .squares import TILE
 
 
-def beginner_mockup(pics):
-    """The content of a Beginner window (8 x 8 squares) with a mix of tiles."""
+def beginner_mockup(pics, tile_set=0):
+    """The content of a Beginner window (8 x 8 squares) with a mix of tiles
+    from one 16-pixel tile set."""
     field = [
         [300, 300, 301, 400, 400, 401, 400, 400],
         [301, 301, 302, 405, 400, 400, 400, 400],
@@ -40,7 +41,7 @@ def beginner_mockup(pics):
     win.paste(pics[101], 63, 15)
     for j, row in enumerate(field):
         for i, tile in enumerate(row):
-            win.paste(pics[tile], SIDE + i * TILE, HEADER_HEIGHT + j * TILE)
+            win.paste(pics[1000 * tile_set + tile], SIDE + i * TILE, HEADER_HEIGHT + j * TILE)
     return win
 
 
@@ -70,7 +71,10 @@ def write_previews(pics, out_dir):
     for key, pic in pics.items():
         write_png(os.path.join(out_dir, "%s.png" % key), pic, 1)
         write_png(os.path.join(out_dir, "%s_x4.png" % key), pic, 4)
-    mock = beginner_mockup(pics)
-    write_png(os.path.join(out_dir, "beginner.png"), mock, 1)
-    write_png(os.path.join(out_dir, "beginner_x3.png"), mock, 3)
+    for tile_set in range(7):
+        if 1000 * tile_set + 400 in pics:
+            mock = beginner_mockup(pics, tile_set)
+            name = "beginner" if tile_set == 0 else "beginner_set%d" % tile_set
+            write_png(os.path.join(out_dir, name + ".png"), mock, 1)
+            write_png(os.path.join(out_dir, name + "_x3.png"), mock, 3)
     write_png(os.path.join(out_dir, "sheet_x4.png"), contact_sheet(pics), 4)

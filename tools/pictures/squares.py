@@ -27,3 +27,31 @@ def with_art(pic, grid, ink=None, x=None, y=None, box=TILE - 1):
     cx, cy = centred(grid, box, box)
     pic.draw(grid, cx if x is None else x, cy if y is None else y, ink)
     return pic
+
+
+def beveled_square(size, width, light="w", shadow="d", face="s"):
+    """A raised square: `width` px of `light` on the top/left and of `shadow`
+    on the bottom/right, split along the diagonal at the corners."""
+    pic = Picture(size, size, face)
+    pic.bevel(0, 0, size - 1, size - 1, width, light, shadow)
+    return pic
+
+
+def lined_square(ground, line="d", size=TILE):
+    """An uncovered square with a 1 px line along its top and left, so that
+    an open field shows a solid grid."""
+    pic = Picture(size, size, ground)
+    pic.rect(0, 0, size - 1, 0, line)
+    pic.rect(0, 0, 0, size - 1, line)
+    return pic
+
+
+def cross_out(pic, left, top, size, colour, thickness=2):
+    """An X in the square of `size` px at (left, top): each bar is
+    `thickness` px across a row and moves one pixel per row, so the X spans
+    `size` columns and `size - thickness + 1` rows and is symmetric."""
+    for i in range(size - thickness + 1):
+        for dx in range(i, i + thickness):
+            pic.put(left + dx, top + i, colour)
+            pic.put(left + size - 1 - dx, top + i, colour)
+    return pic
