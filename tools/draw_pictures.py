@@ -18,7 +18,7 @@ import argparse
 import os
 import sys
 
-from pictures import fixed, tileset0, tileset1, tileset7
+from pictures import fixed, tileset0, tileset1, tileset2, tileset7
 from pictures.output import write_xpms
 from pictures.preview import write_previews
 
@@ -27,6 +27,7 @@ MODULES = [
     fixed,
     tileset0,
     tileset1,
+    tileset2,
     tileset7,
 ]
 

@@ -55,3 +55,16 @@ def cross_out(pic, left, top, size, colour, thickness=2):
             pic.put(left + dx, top + i, colour)
             pic.put(left + size - 1 - dx, top + i, colour)
     return pic
+
+
+def draw_outlined(pic, grid, x0, y0, ink, outline):
+    """Draws a grid with a 1 px `outline` round its ink, so that it stands out
+    on a busy or dark ground."""
+    inked = [(x0 + dx, y0 + dy) for dy, row in enumerate(grid)
+             for dx, ch in enumerate(row) if ch != "."]
+    for x, y in inked:
+        for ny in (y - 1, y, y + 1):
+            for nx in (x - 1, x, x + 1):
+                pic.put(nx, ny, outline)
+    pic.draw(grid, x0, y0, ink)
+    return pic
