@@ -18,7 +18,7 @@ import argparse
 import os
 import sys
 
-from pictures import fixed, tileset0, tileset1, tileset2, tileset7
+from pictures import fixed, tileset0, tileset1, tileset2, tileset3, tileset7
 from pictures.output import write_xpms
 from pictures.preview import write_previews
 
@@ -28,6 +28,7 @@ MODULES = [
     tileset0,
     tileset1,
     tileset2,
+    tileset3,
     tileset7,
 ]
 

@@ -46,25 +46,21 @@ def lined_square(ground, line="d", size=TILE):
     return pic
 
 
-def cross_out(pic, left, top, size, colour, thickness=2):
+def cross_out(pic, left, top, size, colour, thickness=2, edge=None):
     """An X in the square of `size` px at (left, top): each bar is
     `thickness` px across a row and moves one pixel per row, so the X spans
-    `size` columns and `size - thickness + 1` rows and is symmetric."""
+    `size` columns and `size - thickness + 1` rows and is symmetric.  With
+    `edge`, the pixels just left and right of each bar take that colour, so
+    the X stays apart from art of its own colour beneath it."""
+    bars = set()
     for i in range(size - thickness + 1):
         for dx in range(i, i + thickness):
-            pic.put(left + dx, top + i, colour)
-            pic.put(left + size - 1 - dx, top + i, colour)
-    return pic
-
-
-def draw_outlined(pic, grid, x0, y0, ink, outline):
-    """Draws a grid with a 1 px `outline` round its ink, so that it stands out
-    on a busy or dark ground."""
-    inked = [(x0 + dx, y0 + dy) for dy, row in enumerate(grid)
-             for dx, ch in enumerate(row) if ch != "."]
-    for x, y in inked:
-        for ny in (y - 1, y, y + 1):
-            for nx in (x - 1, x, x + 1):
-                pic.put(nx, ny, outline)
-    pic.draw(grid, x0, y0, ink)
+            bars |= {(left + dx, top + i), (left + size - 1 - dx, top + i)}
+    if edge is not None:
+        for x, y in bars:
+            for side in (x - 1, x + 1):
+                if (side, y) not in bars:
+                    pic.put(side, y, edge)
+    for x, y in bars:
+        pic.put(x, y, colour)
     return pic

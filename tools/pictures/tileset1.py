@@ -167,7 +167,7 @@ def draw():
     pics[1401] = with_art(covered_square(), tileset0.FLAG, x=3, y=2)
     pics[1402] = in_open_area(open_square(), tileset0.MINE)
     pics[1403] = in_open_area(open_square("r"), tileset0.MINE)
-    pics[1404] = cross_out(in_open_area(open_square(), tileset0.MINE), 2, 2, 13, "r")
+    pics[1404] = cross_out(in_open_area(open_square(), tileset0.MINE), 2, 2, TILE - 3, "r")
     pics[1405] = with_art(covered_square(), QUESTION, "k", x=4, y=2)
     pics[1406] = in_open_area(open_square(), QUESTION, "k")
     return pics

@@ -8,7 +8,7 @@ with set 0's dotted grid and numerals, all in black.
 
 from . import tileset0
 from .canvas import Picture
-from .squares import TILE, with_art
+from .squares import TILE, cross_out, with_art
 
 INVERSE = {"k": "w", "w": "k"}
 
@@ -70,22 +70,6 @@ def mine_square():
     return with_art(open_square(), tileset0.MINE)
 
 
-def crossed_out(pic):
-    """The wrong-flag X in black, with white beside each bar so that it
-    stays apart from the black mine beneath."""
-    bar = set()
-    for i in range(TILE - 3):
-        for dx in (i, i + 1):
-            bar |= {(1 + dx, 1 + i), (TILE - 2 - dx, 1 + i)}
-    for x, y in bar:
-        for side in (x - 1, x + 1):
-            if (side, y) not in bar:
-                pic.put(side, y, "w")
-    for x, y in bar:
-        pic.put(x, y, "k")
-    return pic
-
-
 def draw():
     pics = {2300: open_square()}
     for n, (_, grid) in tileset0.NUMERALS.items():
@@ -94,7 +78,7 @@ def draw():
     pics[2401] = marked_square(FLAG, 3, 2)
     pics[2402] = mine_square()
     pics[2403] = inverted(mine_square())
-    pics[2404] = crossed_out(mine_square())
+    pics[2404] = cross_out(mine_square(), 1, 1, TILE - 2, "k", edge="w")
     pics[2405] = marked_square(tileset0.QUESTION, 4, 3)
     pics[2406] = with_art(open_square(), tileset0.QUESTION, "k", x=4, y=2)
     return pics
