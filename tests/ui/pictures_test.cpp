@@ -19,12 +19,25 @@ struct Expected {
     QSize size;
 };
 
-// Every fixed picture and tile set 0, with its size.
-const Expected kPictures[] = {
-    {101, 105, {25, 25}}, {200, 210, {11, 21}}, {500, 500, {41, 25}}, {501, 502, {12, 55}},
-    {503, 503, {1, 55}},  {504, 505, {12, 12}}, {506, 506, {1, 12}},  {507, 507, {12, 1}},
-    {300, 308, {16, 16}}, {400, 406, {16, 16}},
-};
+// The 16-pixel tile sets drawn so far.
+constexpr int kSmallTileSets[] = {0, 1, 2, 3};
+
+// Every fixed picture and every picture of those tile sets, with its size.
+std::vector<Expected> allPictures() {
+    std::vector<Expected> pictures = {
+        {101, 105, {25, 25}}, {200, 210, {11, 21}}, {500, 500, {41, 25}},
+        {501, 502, {12, 55}}, {503, 503, {1, 55}},  {504, 505, {12, 12}},
+        {506, 506, {1, 12}},  {507, 507, {12, 1}},  {600, 600, {303, 100}},
+    };
+    for (int set : kSmallTileSets) {
+        for (auto [first, last] : {std::pair{300, 308}, {400, 406}}) {
+            pictures.push_back({static_cast<PictureId>(1000 * set + first),
+                                static_cast<PictureId>(1000 * set + last),
+                                {16, 16}});
+        }
+    }
+    return pictures;
+}
 
 constexpr QRgb kWhite = 0xFFFFFFFF;
 constexpr QRgb kLight = 0xFFC0C0C0;
@@ -57,7 +70,7 @@ TEST(Pictures, EachHasItsSizeAndOnlyTheSixteenColoursWrittenInHex) {
                             0xFF008080, 0xFFC0C0C0, 0xFF808080, 0xFFFF0000, 0xFF00FF00, 0xFFFFFF00,
                             0xFF0000FF, 0xFFFF00FF, 0xFF00FFFF, 0xFFFFFFFF};
     const QRegularExpression colourLine(QStringLiteral("^\"[^\"]+\\bc (\\S+)\",?$"));
-    for (const Expected& group : kPictures) {
+    for (const Expected& group : allPictures()) {
         for (PictureId id = group.first; id <= group.last; ++id) {
             SCOPED_TRACE(id);
             QFile file(QStringLiteral(FIELDCLEAR_PICTURES_DIR "/%1.xpm").arg(id));
@@ -81,7 +94,7 @@ TEST(Pictures, EachHasItsSizeAndOnlyTheSixteenColoursWrittenInHex) {
 }
 
 TEST(Pictures, DigitsFacesAndTilesAreAllDifferent) {
-    for (const Expected& group : kPictures) {
+    for (const Expected& group : allPictures()) {
         for (PictureId a = group.first; a <= group.last; ++a) {
             for (PictureId b = static_cast<PictureId>(a + 1); b <= group.last; ++b) {
                 EXPECT_NE(load(a), load(b)) << a << " and " << b;
