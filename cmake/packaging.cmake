@@ -1,5 +1,5 @@
 # `cpack -G DEB` in the build folder makes a Debian package of everything `cmake --install`
-# puts in place, laid out under /usr.
+# puts in place, laid out under /usr (the DEB generator's own prefix).
 
 set(CPACK_PACKAGE_NAME fieldclear)
 set(CPACK_PACKAGE_VENDOR "The Fieldclear developers")
@@ -11,8 +11,8 @@ set(CPACK_PACKAGE_DESCRIPTION "A field of covered squares hides a number of mine
 Uncover the squares that hold none, flag the ones that do, and race the clock, on three \
 levels and with eight tile sets of pixel art.")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY ${CPACK_PACKAGE_NAME})
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
+set(CPACK_GENERATOR DEB)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)  # fieldclear_<version>-1_<arch>.deb
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
