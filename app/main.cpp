@@ -12,6 +12,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("fieldclear"));  // names the data folder
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Fieldclear"));
+    // Lets Wayland desktops match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.fieldclear.Fieldclear"));
     game::Module1 settings;
     game::ClockSeededRandom random;
     ui::MainWindow window(settings, random);
