@@ -7,6 +7,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShowEvent>
 
 namespace ui {
 
@@ -117,8 +118,25 @@ void MainWindow::createGraphicsMenu() {
 void MainWindow::centre() {
     if (const QScreen* s = screen()) {
         QRect frame = frameGeometry();
+        centredFrame_ = frame.size();
         frame.moveCenter(s->availableGeometry().center());
         move(frame.topLeft());
+    }
+}
+
+// Before the first show the frame is unknown, so the window is centred again once shown, and
+// once more if the window manager reports its frame only later.
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous()) {
+        centre();
+    }
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    if (isVisible() && frameGeometry().size() != centredFrame_) {
+        centre();
     }
 }
 

@@ -29,6 +29,8 @@ private:
     void createGraphicsMenu();
     QAction* addItem(QMenu* menu, const char* name, const QString& caption);
     void centre();
+    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
     void buildField(int across, int down, int tile) override;
     void showBox(int k, game::PictureId picture) override;
@@ -45,6 +47,7 @@ private:
     std::array<QAction*, 4> levelItems_{};
     QAction* marks_ = nullptr;
     game::Form1 form_;
+    QSize centredFrame_;  // the frame's size when the window was last centred
 };
 
 }  // namespace ui
