@@ -47,13 +47,6 @@ void FieldWidget::fitToScreen() {
     update();
 }
 
-bool FieldWidget::event(QEvent* event) {
-    if (event->type() == QEvent::ScreenChangeInternal) {
-        fitToScreen();
-    }
-    return QWidget::event(event);
-}
-
 void FieldWidget::setPicture(int element, game::PictureId picture) {
     Q_ASSERT(element >= 0 && element < static_cast<int>(layout_.elements.size()));
     Element& e = layout_.elements[static_cast<std::size_t>(element)];
