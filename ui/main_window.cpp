@@ -118,24 +118,25 @@ void MainWindow::createGraphicsMenu() {
 void MainWindow::centre() {
     if (const QScreen* s = screen()) {
         QRect frame = frameGeometry();
-        centredFrame_ = frame.size();
         frame.moveCenter(s->availableGeometry().center());
         move(frame.topLeft());
     }
 }
 
-// Before the first show the frame is unknown, so the window is centred again once shown, and
-// once more if the window manager reports its frame only later.
+// The frame is unknown until the window is shown, and some window managers report it only once
+// the window is on screen: centre again at each of those moments.
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!event->spontaneous()) {
         centre();
+        frameUnknown_ = frameGeometry() == geometry();
     }
 }
 
 void MainWindow::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
-    if (isVisible() && frameGeometry().size() != centredFrame_) {
+    if (frameUnknown_ && frameGeometry() != geometry()) {
+        frameUnknown_ = false;
         centre();
     }
 }

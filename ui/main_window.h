@@ -47,7 +47,7 @@ private:
     std::array<QAction*, 4> levelItems_{};
     QAction* marks_ = nullptr;
     game::Form1 form_;
-    QSize centredFrame_;  // the frame's size when the window was last centred
+    bool frameUnknown_ = false;  // shown, but the window manager has not reported the frame
 };
 
 }  // namespace ui
