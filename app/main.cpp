@@ -6,9 +6,10 @@
 #include "ui/main_window.h"
 
 int main(int argc, char* argv[]) {
-    // Whole device pixel ratios only: 16-pixel tiles at 1.5 would come out uneven.
+    // Menus and dialogs follow the desktop's scale exactly; the field picks its own whole
+    // number of screen pixels per picture pixel (ui::ScreenScale), so tiles stay even.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
-        Qt::HighDpiScaleFactorRoundingPolicy::Round);
+        Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication::setApplicationName(QStringLiteral("fieldclear"));  // names the data folder
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Fieldclear"));

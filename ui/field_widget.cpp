@@ -4,12 +4,17 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QtMath>
 #include <algorithm>
 #include <optional>
 
 namespace ui {
 
 namespace {
+
+// Where a fractional ratio leaves the widget a sliver larger than the field, the sliver
+// continues the window's dark outer edge.
+constexpr QRgb kOuterEdge = 0xFF808080;
 
 std::optional<game::Button> buttonCode(Qt::MouseButton button) {
     switch (button) {
@@ -33,7 +38,12 @@ FieldWidget::FieldWidget(QWidget* parent) : QWidget(parent) {
 void FieldWidget::build(int across, int down, int tile) {
     layout_ = layoutField(across, down, tile);
     grabbed_ = -1;
-    setFixedSize(layout_.clientSize);
+    fitToScreen();
+}
+
+void FieldWidget::fitToScreen() {
+    scale_ = ScreenScale(devicePixelRatioF());
+    setFixedSize(scale_.logicalSize(layout_.clientSize));
     update();
 }
 
@@ -46,7 +56,7 @@ void FieldWidget::setPicture(int element, game::PictureId picture) {
         // area, without clipping every tile against a ragged region.
         if (!pending_.contains(e.rect)) {
             pending_ |= e.rect;
-            update(pending_);
+            update(scale_.toLogical(pending_));
         }
     }
 }
@@ -68,26 +78,45 @@ game::PictureId FieldWidget::facePicture() const {
 }
 
 void FieldWidget::paintEvent(QPaintEvent* event) {
+    if (!qFuzzyCompare(devicePixelRatioF(), scale_.ratio())) {
+        // Moved to a screen of another ratio: take the size that fits it, then paint again.
+        QMetaObject::invokeMethod(this, &FieldWidget::fitToScreen, Qt::QueuedConnection);
+    }
     QPainter painter(this);
-    const int scale = std::max(1, qRound(devicePixelRatioF()));
-    const QRect dirty = event->rect();
+    // Paint in device pixels from a whole device pixel, so that at a fractional ratio too every
+    // picture pixel covers the same whole number of screen pixels.
+    const QTransform device = painter.deviceTransform();
+    painter.setWorldTransform(QTransform::fromTranslate(qRound(device.dx()), qRound(device.dy())) *
+                              device.inverted());
+    const int f = scale_.factor();
+    const QRect dirty = scale_.toContent(event->rect());
     pending_ = {};
     for (const Element& e : layout_.elements) {
         if (!e.rect.intersects(dirty)) {
             continue;
         }
-        const QPixmap& picture = pictures_.pixmap(e.picture, scale);
-        if (e.stretched && picture.deviceIndependentSize().toSize() != e.rect.size()) {
-            painter.drawPixmap(e.rect, picture);
+        const QRect target(e.rect.topLeft() * f, e.rect.size() * f);
+        if (e.kind == ElementKind::Box && e.stretched) {
+            painter.drawPixmap(target.topLeft(), pictures_.square(e.picture, target.width()));
+        } else if (e.stretched) {
+            painter.drawPixmap(target, pictures_.pixmap(e.picture, f));
         } else {
-            painter.drawPixmap(e.rect.topLeft(), picture);
+            painter.drawPixmap(target.topLeft(), pictures_.pixmap(e.picture, f));
         }
+    }
+    if (!scale_.exact()) {
+        const QSize field = layout_.clientSize * f;
+        const QSize widget = (QSizeF(size()) * scale_.ratio()).toSize() + QSize(2, 2);
+        painter.fillRect(field.width(), 0, widget.width() - field.width(), widget.height(),
+                         QColor::fromRgb(kOuterEdge));
+        painter.fillRect(0, field.height(), widget.width(), widget.height() - field.height(),
+                         QColor::fromRgb(kOuterEdge));
     }
 }
 
 void FieldWidget::mousePressEvent(QMouseEvent* event) {
     if (grabbed_ < 0) {
-        grabbed_ = elementAt(layout_, event->position().toPoint());
+        grabbed_ = elementAt(layout_, scale_.contentAt(event->position()));
     }
     deliver(grabbed_, event->button(), true);
 }

@@ -7,6 +7,7 @@
 #include "game/form1_view.h"
 #include "ui/layout.h"
 #include "ui/picture_store.h"
+#include "ui/screen_scale.h"
 
 namespace ui {
 
@@ -39,13 +40,15 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void fitToScreen();
     void setPicture(int element, game::PictureId picture);
     void deliver(int element, Qt::MouseButton button, bool press);
 
     FieldLayout layout_;
     PictureStore pictures_;
-    QRect pending_;     // the area changed since the last paint
-    int grabbed_ = -1;  // the element that took the first press of the buttons now held
+    ScreenScale scale_{1.0};  // the one the widget's size was made for
+    QRect pending_;           // the area changed since the last paint
+    int grabbed_ = -1;        // the element that took the first press of the buttons now held
 };
 
 }  // namespace ui

@@ -7,6 +7,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShowEvent>
 
 namespace ui {
 
@@ -120,6 +121,24 @@ void MainWindow::centre() {
         QRect frame = frameGeometry();
         frame.moveCenter(s->availableGeometry().center());
         move(frame.topLeft());
+    }
+}
+
+// The frame is unknown until the window is shown, and some window managers report it only once
+// the window is on screen: centre again at each of those moments.
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous()) {
+        centre();
+        frameUnknown_ = frameGeometry() == geometry();
+    }
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    if (frameUnknown_ && frameGeometry() != geometry()) {
+        frameUnknown_ = false;
+        centre();
     }
 }
 

@@ -37,6 +37,8 @@ private:
     void centre();
     void mnuBest_Click();
     void mnuCustom_Click();
+    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
     void buildField(int across, int down, int tile) override;
     void showBox(int k, game::PictureId picture) override;
@@ -56,6 +58,7 @@ private:
     records::RecordKeeper keeper_;
     records::Form2* best_ = nullptr;    // made at its first opening
     records::Form3* custom_ = nullptr;  // made at its first opening
+    bool frameUnknown_ = false;  // shown, but the window manager has not reported the frame
 };
 
 }  // namespace ui

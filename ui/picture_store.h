@@ -10,12 +10,17 @@
 
 namespace ui {
 
-// The game's pictures by id. Each is scaled once per whole device pixel ratio, without
+// The game's pictures by id, in device pixels. Each is scaled once per size, without
 // smoothing, so pixel art stays sharp, and kept.
 class PictureStore {
 public:
-    // The picture at `scale` device pixels per pixel; a null pixmap if there is no such id.
+    // The picture with each pixel made `scale` by `scale` device pixels; a null pixmap if
+    // there is no such id.
     const QPixmap& pixmap(game::PictureId id, int scale);
+    // A square picture filling a square of `side` device pixels, whatever its own size: a
+    // 16-pixel tile in a 32-pixel square is doubled pixel for pixel, a 32-pixel tile in a
+    // 16-pixel square is halved so that it keeps its lines.
+    const QPixmap& square(game::PictureId id, int side);
 
     // The picture as drawn, one pixel per pixel; a null image if there is no such id.
     static QImage image(game::PictureId id);
@@ -23,7 +28,7 @@ public:
     static QImage icon(int size);
 
 private:
-    QHash<quint32, QPixmap> cache_;
+    QHash<quint64, QPixmap> cache_;
 };
 
 }  // namespace ui
