@@ -3,12 +3,12 @@
 
 #include <QLabel>
 #include <QMessageBox>
-#include <QPixmap>
 #include <QPushButton>
 
 #include "records/core/cp1252.h"
 #include "records/core/score_line.h"
 #include "records/dialog_look.h"
+#include "records/panel_view.h"
 #include "records/record_keeper.h"
 #include "records/twips.h"
 
@@ -27,34 +27,32 @@ QString text(std::string_view bytes) {
 
 }  // namespace
 
-Form2::Form2(RecordKeeper& keeper, const QPixmap& panel, QWidget* parent)
-    : QDialog(parent), keeper_(keeper) {
+Form2::Form2(RecordKeeper& keeper, const QImage& panel, int factor, QWidget* parent)
+    : QDialog(parent), keeper_(keeper), unit_(factor / devicePixelRatioF()) {
     setObjectName(QStringLiteral("Form2"));
-    applyDialogLook(*this, px(4830), px(2265));
+    applyDialogLook(*this, at(4830), at(2265), unit_);
 
-    auto* fram = new QLabel(this);
+    auto* fram = new PanelView(panel, factor, this);
     fram->setObjectName(QStringLiteral("Fram"));
-    fram->setPixmap(panel);
-    fram->move(px(120), px(120));
-    fram->adjustSize();
+    fram->move(at(120), at(120));
 
     for (int i = 0; i < kRecordLevels; ++i) {
-        const int top = px(kRowTops[static_cast<std::size_t>(i)]);
+        const int top = at(kRowTops[static_cast<std::size_t>(i)]);
         for (int column = 0; column < 2; ++column) {
             auto* label = new QLabel(this);
             const int index = i + column * kRecordLevels;
             label->setObjectName(QStringLiteral("Best%1").arg(index));
-            label->move(px(column == 0 ? kTimeLeft : kNameLeft), top);
+            label->move(at(column == 0 ? kTimeLeft : kNameLeft), top);
             best_[static_cast<std::size_t>(index)] = label;
         }
     }
 
     reset_ = new QPushButton(QStringLiteral("&Reset Scores"), this);
     reset_->setObjectName(QStringLiteral("Reset"));
-    reset_->setGeometry(px(2160), px(1800), px(1215), px(375));
+    reset_->setGeometry(at(2160), at(1800), at(1215), at(375));
     ok_ = new QPushButton(QStringLiteral("OK"), this);
     ok_->setObjectName(QStringLiteral("OK"));
-    ok_->setGeometry(px(3480), px(1800), px(1215), px(375));
+    ok_->setGeometry(at(3480), at(1800), at(1215), at(375));
     setTabOrder(reset_, ok_);
     connect(reset_, &QPushButton::clicked, this, &Form2::Reset_Click);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
@@ -62,6 +60,10 @@ Form2::Form2(RecordKeeper& keeper, const QPixmap& panel, QWidget* parent)
     fill();
     setWindowTitle(text(keeper_.scores()));
     reset_->setFocus();
+}
+
+int Form2::at(int twips) const {
+    return qRound(px(twips) * unit_);
 }
 
 void Form2::fill() {

@@ -3,7 +3,7 @@
 #define FIELDCLEAR_RECORDS_BEST_TIMES_DIALOG_H
 
 #include <QDialog>
-#include <QPixmap>
+#include <QImage>
 #include <array>
 
 class QLabel;
@@ -19,7 +19,9 @@ class Form2 final : public QDialog {
     Q_OBJECT
 
 public:
-    Form2(RecordKeeper& keeper, const QPixmap& panel, QWidget* parent);
+    // `panel` is shown with each pixel on `factor` by `factor` screen pixels, and the whole
+    // dialog is laid out to match it.
+    Form2(RecordKeeper& keeper, const QImage& panel, int factor, QWidget* parent);
 
     // Fills the labels from the current line and shows the dialog; the main window takes no
     // input until it is closed, whichever way.
@@ -28,8 +30,10 @@ public:
 private:
     void fill();
     void Reset_Click();
+    int at(int twips) const;
 
     RecordKeeper& keeper_;
+    qreal unit_;                     // logical pixels to a pixel of the panel
     std::array<QLabel*, 6> best_{};  // the three times, then the three names
     QPushButton* reset_;
     QPushButton* ok_;

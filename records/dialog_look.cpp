@@ -12,14 +12,14 @@ constexpr QRgb kLightGrey = 0xC0C0C0;
 
 }  // namespace
 
-void applyDialogLook(QDialog& dialog, int width, int height) {
+void applyDialogLook(QDialog& dialog, int width, int height, qreal unit) {
     dialog.setFixedSize(width, height);
     QPalette palette = dialog.palette();
     palette.setColor(QPalette::Window, QColor(kLightGrey));
     palette.setColor(QPalette::Button, QColor(kLightGrey));
     dialog.setPalette(palette);
     QFont font = dialog.font();
-    font.setPixelSize(kFontPixels);
+    font.setPixelSize(qMax(1, qRound(kFontPixels * unit)));
     dialog.setFont(font);
 }
 

@@ -2,13 +2,16 @@
 #ifndef FIELDCLEAR_RECORDS_DIALOG_LOOK_H
 #define FIELDCLEAR_RECORDS_DIALOG_LOOK_H
 
+#include <QtGlobal>
+
 class QDialog;
 
 namespace records {
 
 // The look both dialogs share: a fixed client area, the light grey of the game's pictures
-// and a small font, so the controls fit the places they were drawn for.
-void applyDialogLook(QDialog& dialog, int width, int height);
+// and a small font, so the controls fit the places they were drawn for; `unit` scales the font
+// with a dialog laid out smaller or larger than its design.
+void applyDialogLook(QDialog& dialog, int width, int height, qreal unit = 1.0);
 
 }  // namespace records
 

@@ -9,6 +9,8 @@
 #include <QScreen>
 #include <QShowEvent>
 
+#include "ui/screen_scale.h"
+
 namespace ui {
 
 namespace {
@@ -176,9 +178,8 @@ void MainWindow::checkMarks(bool checked) {
 
 void MainWindow::mnuBest_Click() {
     if (best_ == nullptr) {
-        PictureStore pictures;
-        const int scale = std::max(1, qRound(devicePixelRatioF()));
-        best_ = new records::Form2(keeper_, pictures.pixmap(game::kBestTimesPanel, scale), this);
+        best_ = new records::Form2(keeper_, PictureStore::image(game::kBestTimesPanel),
+                                   ScreenScale(devicePixelRatioF()).factor(), this);
     }
     best_->open();
 }
