@@ -21,12 +21,14 @@ import sys
 from pictures import fixed, tileset0, tileset7
 from pictures.output import write_xpms
 from pictures.preview import write_previews
+from pictures import tileset4
 
 # Every module that draws pictures; each has draw() -> {picture id: Picture}.
 MODULES = [
     fixed,
     tileset0,
     tileset7,
+    tileset4,
 ]
 
 
