@@ -22,6 +22,7 @@ from pictures import fixed, tileset0, tileset7
 from pictures.output import write_xpms
 from pictures.preview import write_previews
 from pictures import tileset4
+from pictures import tileset6
 
 # Every module that draws pictures; each has draw() -> {picture id: Picture}.
 MODULES = [
@@ -29,6 +30,7 @@ MODULES = [
     tileset0,
     tileset7,
     tileset4,
+    tileset6,
 ]
 
 
