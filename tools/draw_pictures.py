@@ -22,6 +22,7 @@ from pictures import fixed, tileset0, tileset7
 from pictures.output import write_xpms
 from pictures.preview import write_previews
 from pictures import tileset4
+from pictures import tileset5
 from pictures import tileset6
 
 # Every module that draws pictures; each has draw() -> {picture id: Picture}.
@@ -30,6 +31,7 @@ MODULES = [
     tileset0,
     tileset7,
     tileset4,
+    tileset5,
     tileset6,
 ]
 
