@@ -21,7 +21,7 @@ CORNER_CUT = [2, 1]  # for the outermost row, then the next one in
 PIP_AT = [3, 7, 11]
 PIPS = {
     0: [],
-    1: [(1, 1)],
+    1: [(1, 1)],  # drawn larger, see pips()
     2: [(2, 0), (0, 2)],
     3: [(2, 0), (1, 1), (0, 2)],
     4: [(0, 0), (2, 0), (0, 2), (2, 2)],
@@ -103,6 +103,11 @@ def covered_die():
 
 def pips(count):
     pic = white_die()
+    if count == 1:
+        # As on real dice, a lone pip is larger: 4 x 4 with its corners cut.
+        pic.rect(6, 7, 9, 8, "r")
+        pic.rect(7, 6, 8, 9, "r")
+        return pic
     for col, row in PIPS[count]:
         pic.rect(PIP_AT[col], PIP_AT[row], PIP_AT[col] + 1, PIP_AT[row] + 1, "r")
     return pic
