@@ -2,13 +2,14 @@
 
 An uncovered square is open ground, and its count is told by things growing
 on it instead of a numeral: one tree, two sunflowers, three tulips, four
-stones, then beds of five, six, seven and eight small flowers.  Each count has
-its own colour, so the eight tell apart at a glance, and the things stand in
-plain rows, so they can be counted.  Covered squares are raised ground with a
+stones, beds of five, six and seven small flowers, and a flock of eight
+sheep.  Each count has its own colour, so the eight tell apart at a glance,
+and the things stand in plain rows, so they can be counted.  Covered squares are raised ground with a
 yellow question mark (the land is unknown); a question-marked square shows a
 magenta one.
 """
 
+from . import tileset0
 from .canvas import Picture
 from .squares import TILE, with_art
 
@@ -72,19 +73,20 @@ FLOWER = [          # a small flower seen from the side; '#' is its colour
     ".g.",
 ]
 
-SHEEP = [
+SHEEP = [          # facing right, its head black
     "www.",
     "wwwk",
     "k.k.",
 ]
 
-# Small flowers in rows: (count, colour, top row, left of each flower in it...)
-FLOWER_BEDS = {
-    5: ("b", [(2, [2, 6, 10]), (9, [4, 8])]),
-    6: ("c", [(2, [2, 6, 10]), (9, [2, 6, 10])]),
-    7: ("f", [(2, [0, 4, 8, 12]), (9, [2, 6, 10])]),
+# The larger counts: {count: (thing, its colour, rows)}, a row being
+# (top, [left of each thing in it]).  Rows are centred on the square.
+IN_ROWS = {
+    5: (FLOWER, "b", [(2, [2, 6, 10]), (9, [4, 8])]),
+    6: (FLOWER, "c", [(2, [2, 6, 10]), (9, [2, 6, 10])]),
+    7: (FLOWER, "f", [(2, [0, 4, 8, 12]), (9, [2, 6, 10])]),
+    8: (SHEEP, None, [(1, [0, 5, 10]), (6, [3, 8]), (11, [0, 5, 10])]),
 }
-FLOCK = [(1, [0, 5, 10]), (6, [3, 8]), (11, [0, 5, 10])]
 
 # Every covered square carries this one, so it is drawn light, with thin
 # strokes; the question mark a player puts down is the bold one below.
@@ -138,13 +140,7 @@ MINE = [            # a mine half sunk in a mound of earth
 
 def open_ground(ground=GROUND):
     """Flat ground with set 0's dotted grid on the right and bottom edge."""
-    pic = Picture(TILE, TILE, ground)
-    last = TILE - 1
-    for i in range(TILE):
-        for x, y in ((last, i), (i, last)):
-            if (x + y) % 2 == 1:
-                pic.put(x, y, "k")
-    return pic
+    return tileset0.open_square(ground)
 
 
 def raised_ground():
@@ -159,11 +155,11 @@ def planted(grid, ink=None):
     return with_art(open_ground(), grid, ink)
 
 
-def flower_bed(colour, rows, token=FLOWER):
+def in_rows(thing, colour, rows):
     pic = open_ground()
     for top, lefts in rows:
         for left in lefts:
-            pic.draw(token, left, top, colour)
+            pic.draw(thing, left, top, colour)
     return pic
 
 
@@ -174,14 +170,6 @@ def stones():
     return pic
 
 
-def red_cross(pic):
-    for i in range(1, TILE - 2):
-        for x, y in ((i, i), (i + 1, i), (TILE - 2 - i, i), (TILE - 3 - i, i)):
-            if 1 <= x <= TILE - 3:
-                pic.put(x, y, "r")
-    return pic
-
-
 def draw():
     pics = {
         5300: open_ground(),
@@ -189,15 +177,14 @@ def draw():
         5302: planted(SUNFLOWERS),
         5303: planted(TULIPS),
         5304: stones(),
-        5308: flower_bed(None, FLOCK, SHEEP),
     }
-    for n, (colour, rows) in FLOWER_BEDS.items():
-        pics[5300 + n] = flower_bed(colour, rows)
+    for n, (thing, colour, rows) in IN_ROWS.items():
+        pics[5300 + n] = in_rows(thing, colour, rows)
     pics[5400] = with_art(raised_ground(), UNKNOWN, "y")
     pics[5401] = with_art(raised_ground(), FLAG, x=3, y=3)
     pics[5402] = planted(MINE)
     pics[5403] = with_art(open_ground("r"), MINE)
-    pics[5404] = red_cross(planted(MINE))
+    pics[5404] = tileset0.red_cross(planted(MINE))
     pics[5405] = with_art(raised_ground(), QUESTION, "f", x=5, y=3)
     pics[5406] = with_art(open_ground(), QUESTION, "f", x=5, y=3)
     return pics
