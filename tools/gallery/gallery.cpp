@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <vector>
@@ -90,8 +91,9 @@ Shot playedGame(int gfxset) {
     return {set->text(), shot};
 }
 
-// Lays the shots out in rows no wider than `maxWidth`, each under its caption.
-QImage compose(const std::vector<Shot>& shots, int maxWidth) {
+// Lays the shots out four to a row, each under its caption.
+QImage compose(const std::vector<Shot>& shots) {
+    constexpr std::size_t kAcross = 4;
     constexpr int kGap = 24;
     constexpr int kCaption = 28;
     QFont font = QApplication::font();
@@ -103,8 +105,9 @@ QImage compose(const std::vector<Shot>& shots, int maxWidth) {
     int y = kGap;
     int rowHeight = 0;
     int width = 0;
-    for (const Shot& s : shots) {
-        if (x > kGap && x + s.image.width() + kGap > maxWidth) {
+    for (std::size_t i = 0; i < shots.size(); ++i) {
+        const Shot& s = shots[i];
+        if (i > 0 && i % kAcross == 0) {
             x = kGap;
             y += rowHeight + kGap;
             rowHeight = 0;
@@ -146,8 +149,7 @@ int main(int argc, char* argv[]) {
             shots.push_back(playedGame(set));
         }
     }
-    const int fourAcross = 4 * (shots.front().image.width() + 24) + 24;
-    if (!compose(shots, fourAcross).save(QString::fromLocal8Bit(argv[1]))) {
+    if (!compose(shots).save(QString::fromLocal8Bit(argv[1]))) {
         std::fprintf(stderr, "gallery: cannot write %s\n", argv[1]);
         return 1;
     }
