@@ -32,17 +32,17 @@ TREE = [            # one tree
 ]
 
 SUNFLOWERS = [      # two sunflowers
-    ".y.y.........",
-    "yyyyy...y.y..",
-    ".ymy...yyyyy.",
-    "yyyyy...ymy..",
-    ".ygy...yyyyy.",
-    "..g....y.g.y.",
-    "..gg.....g...",
-    "..g.....gg...",
-    ".gg......g...",
-    "..g......gg..",
+    ".yyy.........",
+    "ymmmy........",
+    "ymmmy...yyy..",
+    "ymmmy..ymmmy.",
+    ".yyy...ymmmy.",
+    "..g....ymmmy.",
+    "..gg....yyy..",
     "..g......g...",
+    ".gg......gg..",
+    "..g......g...",
+    "..g.....gg...",
     "..g......g...",
 ]
 
