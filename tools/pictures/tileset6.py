@@ -8,7 +8,7 @@ die for the one that went off.
 """
 
 from .canvas import Picture
-from .squares import TILE
+from .squares import TILE, with_art
 
 BAIZE = "g"
 
@@ -78,18 +78,24 @@ def die(face, light=None, shadow=None):
         cut = CORNER_CUT[edge] if edge < len(CORNER_CUT) else 0
         for x in range(DIE_LO + cut, DIE_HI - cut + 1):
             pic.put(x, y, face)
-    for y in range(TILE):
-        for x in range(TILE):
-            if pic.px[y][x] != face:
+    # The rim is every face pixel that touches the baize, side or corner; it
+    # is in the shadow where the baize lies to its right, below or both.
+    def baize(x, y):
+        return pic.px[y][x] == BAIZE
+
+    rim = {}
+    for y in range(DIE_LO, DIE_HI + 1):
+        for x in range(DIE_LO, DIE_HI + 1):
+            if baize(x, y):
                 continue
-            outside = [pic.px[y + dy][x + dx] == BAIZE for dx, dy in
-                       ((-1, 0), (0, -1), (1, 0), (0, 1), (-1, -1), (1, 1), (1, -1), (-1, 1))]
-            if not any(outside):
-                continue
-            near_br = any(outside[2:4]) or outside[5]
-            colour = shadow if near_br else light
-            if colour:
-                pic.put(x, y, colour)
+            if baize(x + 1, y) or baize(x, y + 1) or baize(x + 1, y + 1):
+                rim[x, y] = shadow
+            elif baize(x - 1, y) or baize(x, y - 1) or baize(x - 1, y - 1) \
+                    or baize(x + 1, y - 1) or baize(x - 1, y + 1):
+                rim[x, y] = light
+    for (x, y), colour in rim.items():
+        if colour:
+            pic.put(x, y, colour)
     return pic
 
 
@@ -125,22 +131,10 @@ def red_x(pic):
 def draw():
     pics = {6300 + n: pips(n) for n in range(9)}
     pics[6400] = covered_die()
-    flagged = covered_die()
-    flagged.draw(FLAG, 3, 3)
-    pics[6401] = flagged
-    mine = white_die()
-    mine.draw(MINE, 3, 3)
-    pics[6402] = mine
-    exploded = die("r", shadow="m")
-    exploded.draw(MINE, 3, 3)
-    pics[6403] = exploded
-    wrong = white_die()
-    wrong.draw(MINE, 3, 3)
-    pics[6404] = red_x(wrong)
-    marked = covered_die()
-    marked.draw(QUESTION, 5, 4, "w")
-    pics[6405] = marked
-    pressed = white_die()
-    pressed.draw(QUESTION, 5, 4, "n")
-    pics[6406] = pressed
+    pics[6401] = with_art(covered_die(), FLAG, x=3, y=3)
+    pics[6402] = with_art(white_die(), MINE, x=3, y=3)
+    pics[6403] = with_art(die("r", shadow="m"), MINE, x=3, y=3)
+    pics[6404] = red_x(with_art(white_die(), MINE, x=3, y=3))
+    pics[6405] = with_art(covered_die(), QUESTION, "w", x=5, y=4)
+    pics[6406] = with_art(white_die(), QUESTION, "n", x=5, y=4)
     return pics
