@@ -26,6 +26,16 @@ def write_xpms(pics, out_dir):
             f.write(xpm_text(key, pics[key]))
 
 
+def _png(width, height, colour_type, raw):
+    def chunk(kind, data):
+        return (struct.pack(">I", len(data)) + kind + data
+                + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF))
+
+    header = struct.pack(">IIBBBBB", width, height, 8, colour_type, 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header)
+            + chunk(b"IDAT", zlib.compress(bytes(raw), 9)) + chunk(b"IEND", b""))
+
+
 def png_bytes(pic, scale=1):
     rgb = {c: bytes.fromhex(h[1:]) for c, h in PALETTE.items()}
     raw = bytearray()
@@ -33,14 +43,15 @@ def png_bytes(pic, scale=1):
         line = b"".join(rgb[c] * scale for c in row)
         for _ in range(scale):
             raw += b"\0" + line
+    return _png(pic.width * scale, pic.height * scale, 2, raw)
 
-    def chunk(kind, data):
-        return (struct.pack(">I", len(data)) + kind + data
-                + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF))
 
-    header = struct.pack(">IIBBBBB", pic.width * scale, pic.height * scale, 8, 2, 0, 0, 0)
-    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header)
-            + chunk(b"IDAT", zlib.compress(bytes(raw), 9)) + chunk(b"IEND", b""))
+def rgba_png_bytes(rows):
+    """A PNG with transparency from rows of (red, green, blue, alpha) tuples."""
+    raw = bytearray()
+    for row in rows:
+        raw += b"\0" + b"".join(bytes(p) for p in row)
+    return _png(len(rows[0]), len(rows), 6, raw)
 
 
 def write_png(path, pic, scale=1):
