@@ -89,7 +89,7 @@ TEST_F(BestTimesWindow, DialogShowsTheRecordsInPlaceTitledWithTheLineItFirstRead
     EXPECT_TRUE(d->isVisible());
     EXPECT_EQ(d->size(), QSize(322, 151));
     EXPECT_EQ(d->windowTitle(), QStringLiteral("\"  7 45123AlexandrAnn     Zo\u00e9     \""));
-    EXPECT_EQ(child<QLabel>(d, "Fram")->geometry(), QRect(8, 8, 303, 100));
+    EXPECT_EQ(child<QWidget>(d, "Fram")->geometry(), QRect(8, 8, 303, 100));
     const QStringList texts = {"  7 seconds", " 45 seconds", "123 seconds",
                                "Alexandr",    "Ann     ",    "Zo\u00e9     "};
     const QList<QPoint> places = {{112, 32}, {112, 56}, {112, 80}, {216, 32}, {216, 56}, {216, 80}};
@@ -165,6 +165,25 @@ TEST_F(BestTimesWindow, TheMainWindowTakesNoInputUntilTheDialogIsClosedWhichever
         clickThroughTheWindow(11);
         EXPECT_TRUE(settings.minesplaced);
     }
+}
+
+TEST_F(BestTimesWindow, PanelIsSharpAtAnyScale) {
+    const std::pair<qreal, int> kPixelsPerPixel[] = {{1.0, 1},  {1.25, 1}, {1.3, 1}, {1.5, 2},
+                                                     {1.75, 2}, {2.0, 2},  {2.5, 3}, {3.0, 3}};
+    records::Form2* d = openBest();
+    const qreal ratio = d->devicePixelRatioF();
+    int k = 0;
+    for (const auto& [r, pixels] : kPixelsPerPixel) {
+        k = qAbs(r - ratio) < 0.01 ? pixels : k;
+    }
+    ASSERT_NE(k, 0) << "no expectation for the ratio " << ratio;
+    const QImage panel =
+        ui::PictureStore::image(game::kBestTimesPanel)
+            .convertToFormat(QImage::Format_RGB32)
+            .scaled(QSize(303, 100) * k, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    const QImage shot =
+        child<QWidget>(d, "Fram")->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shot.copy(QRect(QPoint(0, 0), panel.size())), panel);
 }
 
 class RecordCheck : public BestTimesWindow {
