@@ -19,21 +19,19 @@ struct Expected {
     QSize size;
 };
 
-// The 16-pixel tile sets drawn so far.
-constexpr int kSmallTileSets[] = {0, 1, 2, 3};
-
-// Every fixed picture and every picture of those tile sets, with its size.
+// Every fixed picture and every picture of every tile set, with its size.
 std::vector<Expected> allPictures() {
     std::vector<Expected> pictures = {
         {101, 105, {25, 25}}, {200, 210, {11, 21}}, {500, 500, {41, 25}},
         {501, 502, {12, 55}}, {503, 503, {1, 55}},  {504, 505, {12, 12}},
         {506, 506, {1, 12}},  {507, 507, {12, 1}},  {600, 600, {303, 100}},
     };
-    for (int set : kSmallTileSets) {
+    for (int set = 0; set < game::kTileSets; ++set) {
+        const int side = set == game::kLargeTileSet ? 32 : 16;
         for (auto [first, last] : {std::pair{300, 308}, {400, 406}}) {
             pictures.push_back({static_cast<PictureId>(1000 * set + first),
                                 static_cast<PictureId>(1000 * set + last),
-                                {16, 16}});
+                                {side, side}});
         }
     }
     return pictures;
