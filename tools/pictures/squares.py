@@ -64,3 +64,17 @@ def cross_out(pic, left, top, size, colour, thickness=2, edge=None):
     for x, y in bars:
         pic.put(x, y, colour)
     return pic
+
+
+# A question mark narrow enough to leave room for a frame or a die's rim around it.
+SMALL_QUESTION = [
+    ".####.",
+    "##..##",
+    "....##",
+    "...##.",
+    "..##..",
+    "..##..",
+    "......",
+    "..##..",
+    "..##..",
+]

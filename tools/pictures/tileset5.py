@@ -11,7 +11,7 @@ magenta one.
 
 from . import tileset0
 from .canvas import Picture
-from .squares import TILE, with_art
+from .squares import SMALL_QUESTION as QUESTION, TILE, with_art
 
 GROUND = "o"
 
@@ -100,17 +100,6 @@ UNKNOWN = [
     "..#..",
 ]
 
-QUESTION = [
-    ".####.",
-    "##..##",
-    "....##",
-    "...##.",
-    "..##..",
-    "..##..",
-    "......",
-    "..##..",
-    "..##..",
-]
 
 FLAG = [
     "....rrk...",

@@ -8,7 +8,7 @@ die for the one that went off.
 """
 
 from .canvas import Picture
-from .squares import TILE, with_art
+from .squares import SMALL_QUESTION as QUESTION, TILE, with_art
 
 BAIZE = "g"
 
@@ -56,17 +56,6 @@ FLAG = [
     "wwwww.....",
 ]
 
-QUESTION = [
-    ".####.",
-    "##..##",
-    "....##",
-    "...##.",
-    "..##..",
-    "..##..",
-    "......",
-    "..##..",
-    "..##..",
-]
 
 
 def die(face, light=None, shadow=None):
