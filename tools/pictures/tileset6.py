@@ -57,7 +57,6 @@ FLAG = [
 ]
 
 
-
 def die(face, light=None, shadow=None):
     """A die on the baize: `face` inside, with an optional 1 px `light` rim on
     the top and left and `shadow` rim on the bottom and right."""
