@@ -151,6 +151,10 @@ TEST_F(CustomField, CancelEscapeAndTheFrameGiveTheGameUnderneathBackUntouched) {
         EXPECT_EQ(checkedLevels(), QStringList{QStringLiteral("mnuCustom")});
         EXPECT_TRUE(m().customlevel);
         child(d, "Acr")->setText(QStringLiteral("20"));
+        // A player's click reaches the window through the window system, which holds it back.
+        QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {},
+                          window.field()->mapTo(&window, squareCentre(42)));
+        EXPECT_FALSE(window.form().state().boxremoved[42]);
         leave(d);
         EXPECT_FALSE(d->isVisible());
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
