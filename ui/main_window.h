@@ -58,7 +58,7 @@ private:
     records::RecordKeeper keeper_;
     records::Form2* best_ = nullptr;    // made at its first opening
     records::Form3* custom_ = nullptr;  // made at its first opening
-    bool frameUnknown_ = false;  // shown, but the window manager has not reported the frame
+    bool frameUnknown_ = false;         // shown, but the window manager has not reported the frame
 };
 
 }  // namespace ui
