@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#ifndef FIELDCLEAR_UI_FIELD_ACCESSIBLE_H
+#define FIELDCLEAR_UI_FIELD_ACCESSIBLE_H
+
+namespace ui {
+
+class FieldWidget;
+
+// What assistive tools (screen readers, through AT-SPI on Linux) see of the field: the mine
+// counter and the clock as labelled values, the face as a "New game" button, and the squares
+// as a table of rows by columns whose cells read what they show. The keyboard's cursor is
+// their focus.
+
+// Lets Qt build that view of every field widget it is asked about. Safe to call again.
+void installFieldAccessibility();
+
+// Changes the tools are told about. Call them only while QAccessible::isActive(): with no
+// tool listening they are never reached and cost nothing.
+void accessibleBoxShown(FieldWidget& field, int k);  // k = 0 for the face
+void accessibleFieldBuilt(FieldWidget& field);
+void accessibleCursorMoved(FieldWidget& field);
+
+}  // namespace ui
+
+#endif
