@@ -2,6 +2,8 @@
 #ifndef FIELDCLEAR_UI_FIELD_ACCESSIBLE_H
 #define FIELDCLEAR_UI_FIELD_ACCESSIBLE_H
 
+#include <QAccessible>
+
 namespace ui {
 
 class FieldWidget;
@@ -14,8 +16,24 @@ class FieldWidget;
 // Lets Qt build that view of every field widget it is asked about. Safe to call again.
 void installFieldAccessibility();
 
-// Changes the tools are told about. Call them only while QAccessible::isActive(): with no
-// tool listening they are never reached and cost nothing.
+// Whether a tool listens, as Qt announces it: the field does no work for them until then.
+class AccessibilityListening final : public QAccessible::ActivationObserver {
+public:
+    AccessibilityListening() : active_(QAccessible::isActive()) {
+        QAccessible::installActivationObserver(this);
+    }
+    ~AccessibilityListening() override { QAccessible::removeActivationObserver(this); }
+    AccessibilityListening(const AccessibilityListening&) = delete;
+    AccessibilityListening& operator=(const AccessibilityListening&) = delete;
+
+    void accessibilityActiveChanged(bool active) override { active_ = active; }
+    bool active() const { return active_; }
+
+private:
+    bool active_;
+};
+
+// Changes the tools are told about, called only while one listens.
 void accessibleBoxShown(FieldWidget& field, int k);  // k = 0 for the face
 void accessibleFieldBuilt(FieldWidget& field);
 void accessibleCursorMoved(FieldWidget& field);

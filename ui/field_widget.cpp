@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/field_widget.h"
 
-#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -9,8 +8,6 @@
 #include <QtMath>
 #include <algorithm>
 #include <optional>
-
-#include "ui/field_accessible.h"
 
 namespace ui {
 
@@ -46,7 +43,7 @@ void FieldWidget::build(int across, int down, int tile) {
     grabbed_ = -1;
     keys_.resize(across, down);
     fitToScreen();
-    if (QAccessible::isActive()) {
+    if (listening_.active()) {
         accessibleFieldBuilt(*this);
     }
 }
@@ -74,13 +71,13 @@ bool FieldWidget::setPicture(int element, game::PictureId picture) {
 }
 
 void FieldWidget::showBox(int k, game::PictureId picture) {
-    if (setPicture(layout_.firstBox + k - 1, picture) && QAccessible::isActive()) {
+    if (setPicture(layout_.firstBox + k - 1, picture) && listening_.active()) {
         accessibleBoxShown(*this, k);
     }
 }
 
 void FieldWidget::showFace(game::PictureId picture) {
-    if (setPicture(layout_.face, picture) && QAccessible::isActive()) {
+    if (setPicture(layout_.face, picture) && listening_.active()) {
         accessibleBoxShown(*this, 0);
     }
 }
@@ -179,7 +176,7 @@ void FieldWidget::keyPressEvent(QKeyEvent* event) {
             update(scale_.toLogical(squareRect(before)));
         }
         update(scale_.toLogical(squareRect(keys_.square())));
-        if (QAccessible::isActive()) {
+        if (listening_.active()) {
             accessibleCursorMoved(*this);
         }
     }

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "game/form1_view.h"
+#include "ui/field_accessible.h"
 #include "ui/field_keys.h"
 #include "ui/layout.h"
 #include "ui/picture_store.h"
@@ -62,6 +63,7 @@ private:
     QRect pending_;           // the area changed since the last paint
     int grabbed_ = -1;        // the element that took the first press of the buttons now held
     FieldKeys keys_;
+    AccessibilityListening listening_;
 };
 
 }  // namespace ui
