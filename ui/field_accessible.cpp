@@ -234,6 +234,8 @@ public:
     // The cell of square k, 1..across * down.
     QAccessibleInterface* cell(int k) const;
     int indexOfPart(const QAccessibleInterface* child) const;
+    // The cell under a point of the screen, given where the squares lie together.
+    QAccessibleInterface* cellAt(const QRect& squares, int x, int y) const;
 
     QString text(QAccessible::Text t) const override;
     int childCount() const override { return kParts; }
@@ -420,7 +422,7 @@ int TableAccessible::indexOfChild(const QAccessibleInterface* child) const {
 }
 
 QAccessibleInterface* TableAccessible::childAt(int x, int y) const {
-    return field_.childAt(x, y) == this ? field_.focusChild() : nullptr;
+    return field_.cellAt(rect(), x, y);
 }
 
 QAccessibleInterface* TableAccessible::focusChild() const {
@@ -511,21 +513,21 @@ QAccessibleInterface* FieldAccessible::child(int index) const {
     return index >= 0 && index < kParts ? part(static_cast<Part>(index)) : nullptr;
 }
 
+QAccessibleInterface* FieldAccessible::cellAt(const QRect& squares, int x, int y) const {
+    if (!squares.contains(x, y)) {
+        return nullptr;
+    }
+    // Every square has the same size.
+    const int column = (x - squares.left()) * across() / squares.width();
+    const int row = (y - squares.top()) * down() / squares.height();
+    return cell(row * across() + column + 1);
+}
+
 QAccessibleInterface* FieldAccessible::childAt(int x, int y) const {
     for (int i = 0; i < kParts; ++i) {
         QAccessibleInterface* p = part(static_cast<Part>(i));
         if (p->rect().contains(x, y)) {
-            if (i != kTable) {
-                return p;
-            }
-            // The square under the point.
-            const FieldLayout& l = field().fieldLayout();
-            for (int k = 1; k <= squareCount(l); ++k) {
-                if (cell(k)->rect().contains(x, y)) {
-                    return cell(k);
-                }
-            }
-            return p;
+            return i == kTable ? cellAt(p->rect(), x, y) : p;
         }
     }
     return nullptr;

@@ -24,7 +24,6 @@ protected:
         window.show();
         window.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
-        field()->setFocus();
     }
 
     // The custom 8 x 8 field with 10 mines: a win there asks for no name.
@@ -65,8 +64,10 @@ protected:
     KeysOnCustom() : Keys(true) {}
 };
 
-// The cursor starts at the top left and every key stops at the field's edges.
+// The field has the keyboard from the start; its cursor starts at the top left and every key
+// stops at the field's edges.
 TEST_F(Keys, ArrowsHomeEndAndPagesMoveTheCursorWithinTheField) {
+    EXPECT_TRUE(field()->hasFocus());
     const auto at = [this](std::initializer_list<Qt::Key> list) {
         keys(list);
         return field()->cursorSquare();
