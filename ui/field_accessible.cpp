@@ -617,6 +617,20 @@ void FieldAccessible::cursorMoved() {
     QAccessible::updateAccessibility(&event);
 }
 
+// Qt tells of the widget's focus after its focus-in event: the square's comes after that, so
+// the reader lands on the square under the cursor.
+void tellFocusLater(FieldWidget& field) {
+    QPointer<FieldWidget> w = &field;
+    QMetaObject::invokeMethod(
+        w,
+        [w] {
+            if (FieldAccessible* a = fieldAccessible(*w); a != nullptr && w->hasFocus()) {
+                a->cursorMoved();
+            }
+        },
+        Qt::QueuedConnection);
+}
+
 }  // namespace
 
 void installFieldAccessibility() {
@@ -633,6 +647,10 @@ void accessibleFieldBuilt(FieldWidget& field) {
     if (FieldAccessible* a = fieldAccessible(field)) {
         a->fieldBuilt();
     }
+}
+
+void accessibleFocusIn(FieldWidget& field) {
+    tellFocusLater(field);
 }
 
 void accessibleCursorMoved(FieldWidget& field) {

@@ -37,6 +37,7 @@ private:
 void accessibleBoxShown(FieldWidget& field, int k);  // k = 0 for the face
 void accessibleFieldBuilt(FieldWidget& field);
 void accessibleCursorMoved(FieldWidget& field);
+void accessibleFocusIn(FieldWidget& field);
 
 }  // namespace ui
 

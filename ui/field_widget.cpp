@@ -193,6 +193,13 @@ void FieldWidget::keyReleaseEvent(QKeyEvent* event) {
     }
 }
 
+void FieldWidget::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    if (listening_.active()) {
+        accessibleFocusIn(*this);
+    }
+}
+
 // A key held while the keyboard goes elsewhere never comes up here: end it as the mouse's
 // release would end a drag off the window, on the square that took it.
 void FieldWidget::focusOutEvent(QFocusEvent* event) {

@@ -215,6 +215,11 @@ TEST_F(Accessible, FocusFollowsTheCursorAndAnOpeningAndAFlagAreToldOnce) {
     EXPECT_EQ(focus.back().role, QAccessible::Cell);
     EXPECT_EQ(focus.back().name, QStringLiteral("covered, row 5, column 4"));
     EXPECT_EQ(fieldIface()->focusChild(), table()->cellAt(4, 3));
+    // Coming back to the field, the reader lands on the cursor's square, not on the field.
+    window.field()->clearFocus();
+    window.field()->setFocus();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(take(QAccessible::Focus).back().name, QStringLiteral("covered, row 5, column 4"));
     EXPECT_TRUE(table()->cellAt(4, 3)->state().focused);
     EXPECT_FALSE(table()->cellAt(4, 2)->state().focused);
 
