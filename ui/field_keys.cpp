@@ -13,6 +13,8 @@ namespace {
 // Two rings, dark outside and bright inside, so the outline shows on every picture.
 constexpr QRgb kOuterRing = 0xFF000000;
 constexpr QRgb kInnerRing = 0xFFFFFF00;
+// Each ring is a sixteenth of the square wide: one picture pixel of a small tile.
+constexpr int kRingsAcross = 16;
 
 std::optional<game::Button> buttonFor(int key) {
     switch (key) {
@@ -121,7 +123,8 @@ std::optional<FieldKeys::Release> FieldKeys::letGo() {
     return held_;
 }
 
-void paintCursor(QPainter& painter, const QRect& square, int unit) {
+void paintCursor(QPainter& painter, const QRect& square) {
+    const int unit = square.width() / kRingsAcross;
     ring(painter, square, unit, kOuterRing);
     ring(painter, square.adjusted(unit, unit, -unit, -unit), unit, kInnerRing);
 }

@@ -53,9 +53,8 @@ private:
     Release held_{0, game::Button::Left};
 };
 
-// Draws the cursor's outline just inside a square of device pixels, `unit` device pixels wide
-// per ring.
-void paintCursor(QPainter& painter, const QRect& square, int unit);
+// Draws the cursor's outline just inside a square, given in device pixels.
+void paintCursor(QPainter& painter, const QRect& square);
 
 }  // namespace ui
 

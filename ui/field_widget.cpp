@@ -128,8 +128,7 @@ void FieldWidget::paintEvent(QPaintEvent* event) {
     }
     if (keys_.shown() && squareRect(keys_.square()).intersects(dirty)) {
         const QRect square = squareRect(keys_.square());
-        paintCursor(painter, QRect(square.topLeft() * f, square.size() * f),
-                    f * square.width() / game::tileSize(0));
+        paintCursor(painter, QRect(square.topLeft() * f, square.size() * f));
     }
     if (!scale_.exact()) {
         const QSize field = layout_.clientSize * f;

@@ -30,9 +30,8 @@ public:
     const FieldLayout& fieldLayout() const { return layout_; }
     game::PictureId boxPicture(int k) const;
     game::PictureId facePicture() const;
-    // The keyboard's cursor: the square it is on, and whether it is drawn.
+    // The square under the keyboard's cursor, drawn or not.
     int cursorSquare() const { return keys_.square(); }
-    bool cursorShown() const { return keys_.shown(); }
     // Where picture pixels of the field lie on the screen.
     QRect screenRect(const QRect& content) const;
 
