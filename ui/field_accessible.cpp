@@ -367,6 +367,9 @@ int CellAccessible::square() const {
 }
 
 QString CellAccessible::text(QAccessible::Text t) const {
+    if (t == QAccessible::Description) {
+        return gameStatus(widget());  // so that the end of a game is read where the player is
+    }
     if (t != QAccessible::Name) {
         return {};
     }
@@ -599,8 +602,12 @@ void FieldAccessible::tell() {
     const QString status = gameStatus(field());
     if (status != toldStatus_) {
         toldStatus_ = status;
-        QAccessibleEvent event(part(kFace), QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&event);
+        QAccessibleEvent face(part(kFace), QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&face);
+        if (field().hasFocus()) {
+            QAccessibleEvent square(cell(field().cursorSquare()), QAccessible::DescriptionChanged);
+            QAccessible::updateAccessibility(&square);
+        }
     }
 }
 
