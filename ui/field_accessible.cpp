@@ -16,14 +16,16 @@ namespace {
 // The field's parts in reading order: left to right along the top, then the squares.
 enum Part { kMineCounter, kFace, kClock, kTable, kParts };
 
+constexpr int kMostMinesAround = 8;
+
 // What a square shows, by the role of its picture in any tile set.
 QString squareText(game::PictureId picture) {
-    const int role = picture % 1000;
+    const int role = game::tileRole(picture);
     const int open = static_cast<int>(game::Tile::Open);
     if (role == open) {
         return QStringLiteral("empty");
     }
-    if (role > open && role <= open + 8) {
+    if (role > open && role <= open + kMostMinesAround) {
         return QString::number(role - open);
     }
     switch (static_cast<game::Tile>(role)) {
