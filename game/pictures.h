@@ -29,7 +29,8 @@ inline constexpr PictureId kSideEdge = 507;
 
 inline constexpr PictureId kBestTimesPanel = 600;
 
-// Square roles: each tile set has one picture per role at 1000 * set + role.
+// Square roles: each tile set has one picture per role at kTileSetStride * set + role.
+inline constexpr int kTileSetStride = 1000;
 enum class Tile : std::int16_t {
     Open = 300,  // 300 + neighbour count, 0..8
     Covered = 400,
@@ -45,7 +46,12 @@ inline constexpr int kTileSets = 8;
 inline constexpr int kLargeTileSet = 7;  // the only set drawn at 32 pixels
 
 constexpr PictureId tilePicture(int gfxset, Tile role) {
-    return static_cast<PictureId>(1000 * gfxset + static_cast<int>(role));
+    return static_cast<PictureId>(kTileSetStride * gfxset + static_cast<int>(role));
+}
+
+// The role a square's picture plays, whatever its tile set: a Tile, or Open plus a count.
+constexpr int tileRole(PictureId id) {
+    return id % kTileSetStride;
 }
 
 constexpr PictureId openPicture(int gfxset, int count) {

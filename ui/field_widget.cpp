@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/field_widget.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -33,12 +34,18 @@ std::optional<game::Button> buttonCode(Qt::MouseButton button) {
 
 FieldWidget::FieldWidget(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);  // every pixel is covered by some element
+    setFocusPolicy(Qt::StrongFocus);        // for the keys that play
+    installFieldAccessibility();
 }
 
 void FieldWidget::build(int across, int down, int tile) {
     layout_ = layoutField(across, down, tile);
     grabbed_ = -1;
+    keys_.resize(across, down);
     fitToScreen();
+    if (listening_.active()) {
+        accessibleFieldBuilt(*this);
+    }
 }
 
 void FieldWidget::fitToScreen() {
@@ -47,7 +54,7 @@ void FieldWidget::fitToScreen() {
     update();
 }
 
-void FieldWidget::setPicture(int element, game::PictureId picture) {
+bool FieldWidget::setPicture(int element, game::PictureId picture) {
     Q_ASSERT(element >= 0 && element < static_cast<int>(layout_.elements.size()));
     Element& e = layout_.elements[static_cast<std::size_t>(element)];
     if (e.picture != picture) {
@@ -58,15 +65,30 @@ void FieldWidget::setPicture(int element, game::PictureId picture) {
             pending_ |= e.rect;
             update(scale_.toLogical(pending_));
         }
+        return true;
     }
+    return false;
 }
 
 void FieldWidget::showBox(int k, game::PictureId picture) {
-    setPicture(layout_.firstBox + k - 1, picture);
+    if (setPicture(layout_.firstBox + k - 1, picture) && listening_.active()) {
+        accessibleBoxShown(*this, k);
+    }
 }
 
 void FieldWidget::showFace(game::PictureId picture) {
-    setPicture(layout_.face, picture);
+    if (setPicture(layout_.face, picture) && listening_.active()) {
+        accessibleBoxShown(*this, 0);
+    }
+}
+
+QRect FieldWidget::squareRect(int k) const {
+    return layout_.elements[static_cast<std::size_t>(layout_.firstBox + k - 1)].rect;
+}
+
+QRect FieldWidget::screenRect(const QRect& content) const {
+    const QRect logical = scale_.toLogical(content);
+    return QRect(mapToGlobal(logical.topLeft()), logical.size());
 }
 
 game::PictureId FieldWidget::boxPicture(int k) const {
@@ -104,6 +126,10 @@ void FieldWidget::paintEvent(QPaintEvent* event) {
             painter.drawPixmap(target.topLeft(), pictures_.pixmap(e.picture, f));
         }
     }
+    if (keys_.shown() && squareRect(keys_.square()).intersects(dirty)) {
+        const QRect square = squareRect(keys_.square());
+        paintCursor(painter, QRect(square.topLeft() * f, square.size() * f));
+    }
     if (!scale_.exact()) {
         const QSize field = layout_.clientSize * f;
         const QSize widget = (QSizeF(size()) * scale_.ratio()).toSize() + QSize(2, 2);
@@ -115,6 +141,7 @@ void FieldWidget::paintEvent(QPaintEvent* event) {
 }
 
 void FieldWidget::mousePressEvent(QMouseEvent* event) {
+    hideCursor();
     if (grabbed_ < 0) {
         grabbed_ = elementAt(layout_, scale_.contentAt(event->position()));
     }
@@ -127,6 +154,58 @@ void FieldWidget::mouseReleaseEvent(QMouseEvent* event) {
         grabbed_ = -1;
     }
     deliver(element, event->button(), false);
+}
+
+void FieldWidget::hideCursor() {
+    if (keys_.shown()) {
+        keys_.hide();
+        update(scale_.toLogical(squareRect(keys_.square())));
+    }
+}
+
+void FieldWidget::keyPressEvent(QKeyEvent* event) {
+    const int before = keys_.shown() ? keys_.square() : 0;
+    const FieldKeys::Press press = keys_.press(*event);
+    if (!press.handled) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (press.moved) {
+        if (before != 0) {
+            update(scale_.toLogical(squareRect(before)));
+        }
+        update(scale_.toLogical(squareRect(keys_.square())));
+        if (listening_.active()) {
+            accessibleCursorMoved(*this);
+        }
+    }
+    if (press.button) {
+        Q_EMIT boxPressed(keys_.square(), *press.button);
+    }
+}
+
+void FieldWidget::keyReleaseEvent(QKeyEvent* event) {
+    if (const auto release = keys_.release(*event)) {
+        Q_EMIT boxReleased(release->square, release->button);
+    } else {
+        QWidget::keyReleaseEvent(event);
+    }
+}
+
+void FieldWidget::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    if (listening_.active()) {
+        accessibleFocusIn(*this);
+    }
+}
+
+// A key held while the keyboard goes elsewhere never comes up here: end it as the mouse's
+// release would end a drag off the window, on the square that took it.
+void FieldWidget::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    if (const auto release = keys_.letGo()) {
+        Q_EMIT boxReleased(release->square, release->button);
+    }
 }
 
 void FieldWidget::deliver(int element, Qt::MouseButton button, bool press) {

@@ -5,6 +5,8 @@
 #include <QWidget>
 
 #include "game/form1_view.h"
+#include "ui/field_accessible.h"
+#include "ui/field_keys.h"
 #include "ui/layout.h"
 #include "ui/picture_store.h"
 #include "ui/screen_scale.h"
@@ -13,7 +15,8 @@ namespace ui {
 
 // Everything below the menu bar: border, counters, face and squares, painted by this one
 // widget from its table of picture elements. A release goes to the element that took the
-// press, wherever the pointer is by then.
+// press, wherever the pointer is by then. Keys play too, on the square under the keyboard's
+// cursor, through the same presses and releases.
 class FieldWidget final : public QWidget {
     Q_OBJECT
 
@@ -27,6 +30,10 @@ public:
     const FieldLayout& fieldLayout() const { return layout_; }
     game::PictureId boxPicture(int k) const;
     game::PictureId facePicture() const;
+    // The square under the keyboard's cursor, drawn or not.
+    int cursorSquare() const { return keys_.square(); }
+    // Where picture pixels of the field lie on the screen.
+    QRect screenRect(const QRect& content) const;
 
 Q_SIGNALS:
     void boxPressed(int k, game::Button button);
@@ -38,10 +45,16 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void fitToScreen();
-    void setPicture(int element, game::PictureId picture);
+    bool setPicture(int element, game::PictureId picture);
+    QRect squareRect(int k) const;
+    void hideCursor();
     void deliver(int element, Qt::MouseButton button, bool press);
 
     FieldLayout layout_;
@@ -49,6 +62,8 @@ private:
     ScreenScale scale_{1.0};  // the one the widget's size was made for
     QRect pending_;           // the area changed since the last paint
     int grabbed_ = -1;        // the element that took the first press of the buttons now held
+    FieldKeys keys_;
+    AccessibilityListening listening_;
 };
 
 }  // namespace ui

@@ -74,6 +74,8 @@ FieldLayout layoutField(int across, int down, int tile) {
                      ElementKind::Box,
                      n + 1 + d});
     }
+    layout.across = across;
+    layout.down = down;
     layout.clientSize = {w + 2 * kEdge, h + kHeader + kEdge};
     return layout;
 }

@@ -28,6 +28,8 @@ struct Element {
 struct FieldLayout {
     std::vector<Element> elements;
     QSize clientSize;
+    int across = 0;    // squares in a row
+    int down = 0;      // squares in a column
     int firstBox = 0;  // position of Box 1 in elements
     int face = 0;      // position of the face in elements
 };

@@ -1,0 +1,244 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/accessible_parts.h"
+
+#include "game/limits.h"
+#include "ui/accessible_field.h"
+#include "ui/field_widget.h"
+
+namespace ui {
+
+namespace {
+
+constexpr int kMostMinesAround = 8;
+
+// What a square shows, by the role of its picture in any tile set.
+QString squareText(game::PictureId picture) {
+    const int role = game::tileRole(picture);
+    const int open = static_cast<int>(game::Tile::Open);
+    if (role == open) {
+        return QStringLiteral("empty");
+    }
+    if (role > open && role <= open + kMostMinesAround) {
+        return QString::number(role - open);
+    }
+    switch (static_cast<game::Tile>(role)) {
+        case game::Tile::Flag:
+            return QStringLiteral("flagged");
+        case game::Tile::Mine:
+            return QStringLiteral("mine");
+        case game::Tile::Exploded:
+            return QStringLiteral("exploded mine");
+        case game::Tile::WrongFlag:
+            return QStringLiteral("wrong flag");
+        case game::Tile::Question:
+        case game::Tile::QuestionPressed:
+            return QStringLiteral("question mark");
+        default:
+            return QStringLiteral("covered");
+    }
+}
+
+// A counter's value as its three digit pictures show it.
+int counterValue(const FieldWidget& field, int firstDigit) {
+    int value = 0;
+    bool negative = false;
+    for (int i = 0; i < game::kCounterDigits; ++i) {
+        const game::PictureId digit = field.boxPicture(firstDigit + i);
+        if (digit == game::kDigitMinus) {
+            negative = true;
+        } else {
+            value = 10 * value + (digit - game::kDigitZero);
+        }
+    }
+    return negative ? -value : value;
+}
+
+int squareCount(const FieldLayout& layout) {
+    return layout.across * layout.down;
+}
+
+}  // namespace
+
+QString gameStatus(const FieldWidget& field) {
+    switch (field.facePicture()) {
+        case game::kFaceLost:
+            return QStringLiteral("Game lost");
+        case game::kFaceWon:
+            return QStringLiteral("Game won");
+        default:
+            return {};
+    }
+}
+
+// ---- PartAccessible
+
+bool PartAccessible::isValid() const {
+    return field_.isValid();
+}
+
+QWindow* PartAccessible::window() const {
+    return field_.window();
+}
+
+QAccessibleInterface* PartAccessible::parent() const {
+    return const_cast<FieldAccessible*>(&field_);
+}
+
+FieldWidget& PartAccessible::widget() const {
+    return field_.field();
+}
+
+QRect PartAccessible::elementRect(int element) const {
+    return widget().fieldLayout().elements[static_cast<std::size_t>(element)].rect;
+}
+
+// ---- CounterAccessible
+
+int CounterAccessible::firstDigit() const {
+    const int n = squareCount(widget().fieldLayout());
+    return n + 1 + (clock_ ? game::kCounterDigits : 0);
+}
+
+int CounterAccessible::value() const {
+    return counterValue(widget(), firstDigit());
+}
+
+QString CounterAccessible::text(QAccessible::Text t) const {
+    const int v = value();
+    if (t == QAccessible::Value) {
+        return QString::number(v);
+    }
+    if (t != QAccessible::Name) {
+        return {};
+    }
+    if (clock_) {
+        return v == 1 ? QStringLiteral("Time: 1 second")
+                      : QStringLiteral("Time: %1 seconds").arg(v);
+    }
+    return QStringLiteral("Mines left: %1").arg(v);
+}
+
+QRect CounterAccessible::rect() const {
+    const FieldLayout& l = widget().fieldLayout();
+    const int first = l.firstBox + firstDigit() - 1;
+    return widget().screenRect(elementRect(first) | elementRect(first + game::kCounterDigits - 1));
+}
+
+// ---- FaceAccessible
+
+QString FaceAccessible::text(QAccessible::Text t) const {
+    switch (t) {
+        case QAccessible::Name:
+            return QStringLiteral("New game");
+        case QAccessible::Description:
+            return gameStatus(widget());
+        default:
+            return {};
+    }
+}
+
+QRect FaceAccessible::rect() const {
+    return widget().screenRect(elementRect(widget().fieldLayout().face));
+}
+
+void FaceAccessible::doAction(const QString& action) {
+    if (action == pressAction()) {
+        // The same press and release as a click on the face.
+        Q_EMIT widget().facePressed();
+        Q_EMIT widget().faceReleased();
+    }
+}
+
+// ---- CellAccessible
+
+bool CellAccessible::isValid() const {
+    return field_.isValid() && row_ < field_.down() && column_ < field_.across();
+}
+
+int CellAccessible::square() const {
+    return row_ * field_.across() + column_ + 1;
+}
+
+QString CellAccessible::text(QAccessible::Text t) const {
+    if (t == QAccessible::Description) {
+        return gameStatus(widget());  // so that the end of a game is read where the player is
+    }
+    if (t != QAccessible::Name) {
+        return {};
+    }
+    return QStringLiteral("%1, row %2, column %3")
+        .arg(squareText(widget().boxPicture(square())))
+        .arg(row_ + 1)
+        .arg(column_ + 1);
+}
+
+QRect CellAccessible::rect() const {
+    return widget().screenRect(elementRect(widget().fieldLayout().firstBox + square() - 1));
+}
+
+QAccessible::State CellAccessible::state() const {
+    QAccessible::State s;
+    s.focusable = true;
+    s.focused = widget().hasFocus() && widget().cursorSquare() == square();
+    return s;
+}
+
+QAccessibleInterface* CellAccessible::table() const {
+    return field_.part(kTable);
+}
+
+// ---- TableAccessible
+
+int TableAccessible::columnCount() const {
+    return field_.across();
+}
+
+int TableAccessible::rowCount() const {
+    return field_.down();
+}
+
+QAccessibleInterface* TableAccessible::cellAt(int row, int column) const {
+    if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount()) {
+        return nullptr;
+    }
+    return field_.cell(row * columnCount() + column + 1);
+}
+
+QAccessibleInterface* TableAccessible::child(int index) const {
+    const int a = columnCount();
+    return a == 0 ? nullptr : cellAt(index / a, index % a);
+}
+
+int TableAccessible::indexOfChild(const QAccessibleInterface* child) const {
+    const auto* cell = const_cast<QAccessibleInterface*>(child)->tableCellInterface();
+    if (cell == nullptr || child->parent() != this) {
+        return -1;
+    }
+    return cell->rowIndex() * columnCount() + cell->columnIndex();
+}
+
+QAccessibleInterface* TableAccessible::childAt(int x, int y) const {
+    return field_.cellAt(rect(), x, y);
+}
+
+QAccessibleInterface* TableAccessible::focusChild() const {
+    return widget().hasFocus() ? field_.cell(widget().cursorSquare()) : nullptr;
+}
+
+QString TableAccessible::text(QAccessible::Text t) const {
+    if (t == QAccessible::Name) {
+        return QStringLiteral("Field");
+    }
+    if (t == QAccessible::Description) {
+        return QStringLiteral("%1 rows by %2 columns").arg(rowCount()).arg(columnCount());
+    }
+    return {};
+}
+
+QRect TableAccessible::rect() const {
+    const FieldLayout& l = widget().fieldLayout();
+    return widget().screenRect(elementRect(l.firstBox) |
+                               elementRect(l.firstBox + squareCount(l) - 1));
+}
+
+}  // namespace ui

@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/field_accessible.h"
+
+#include <QPointer>
+
+#include "ui/accessible_field.h"
+#include "ui/field_widget.h"
+
+namespace ui {
+
+namespace {
+
+QAccessibleInterface* fieldFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String(FieldWidget::staticMetaObject.className())) {
+        return new FieldAccessible(static_cast<FieldWidget*>(object));  // Qt's cache owns it
+    }
+    return nullptr;
+}
+
+// Qt tells of the widget's focus after its focus-in event: the square's comes after that, so
+// the reader lands on the square under the cursor.
+void tellFocusLater(FieldWidget& field) {
+    QPointer<FieldWidget> w = &field;
+    QMetaObject::invokeMethod(
+        w,
+        [w] {
+            if (FieldAccessible* a = fieldAccessible(*w); a != nullptr && w->hasFocus()) {
+                a->cursorMoved();
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+}  // namespace
+
+void installFieldAccessibility() {
+    QAccessible::installFactory(fieldFactory);
+}
+
+void accessibleBoxShown(FieldWidget& field, int k) {
+    if (FieldAccessible* a = fieldAccessible(field)) {
+        a->boxShown(k);
+    }
+}
+
+void accessibleFieldBuilt(FieldWidget& field) {
+    if (FieldAccessible* a = fieldAccessible(field)) {
+        a->fieldBuilt();
+    }
+}
+
+void accessibleFocusIn(FieldWidget& field) {
+    tellFocusLater(field);
+}
+
+void accessibleCursorMoved(FieldWidget& field) {
+    if (FieldAccessible* a = fieldAccessible(field)) {
+        a->cursorMoved();
+    }
+}
+
+}  // namespace ui

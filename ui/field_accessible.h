@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#ifndef FIELDCLEAR_UI_FIELD_ACCESSIBLE_H
+#define FIELDCLEAR_UI_FIELD_ACCESSIBLE_H
+
+#include <QAccessible>
+
+namespace ui {
+
+class FieldWidget;
+
+// What assistive tools (screen readers, through AT-SPI on Linux) see of the field: the mine
+// counter and the clock as labelled values, the face as a "New game" button, and the squares
+// as a table of rows by columns whose cells read what they show. The keyboard's cursor is
+// their focus.
+
+// Lets Qt build that view of every field widget it is asked about. Safe to call again.
+void installFieldAccessibility();
+
+// Whether a tool listens, as Qt announces it: the field does no work for them until then.
+class AccessibilityListening final : public QAccessible::ActivationObserver {
+public:
+    AccessibilityListening() : active_(QAccessible::isActive()) {
+        QAccessible::installActivationObserver(this);
+    }
+    ~AccessibilityListening() override { QAccessible::removeActivationObserver(this); }
+    AccessibilityListening(const AccessibilityListening&) = delete;
+    AccessibilityListening& operator=(const AccessibilityListening&) = delete;
+
+    void accessibilityActiveChanged(bool active) override { active_ = active; }
+    bool active() const { return active_; }
+
+private:
+    bool active_;
+};
+
+// Changes the tools are told about, called only while one listens.
+void accessibleBoxShown(FieldWidget& field, int k);  // k = 0 for the face
+void accessibleFieldBuilt(FieldWidget& field);
+void accessibleCursorMoved(FieldWidget& field);
+void accessibleFocusIn(FieldWidget& field);
+
+}  // namespace ui
+
+#endif
