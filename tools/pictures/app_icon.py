@@ -15,6 +15,7 @@ import os
 from .fixed import draw_icons
 from .output import rgba_png_bytes
 from .palette import PALETTE
+from .squares import raised_square
 
 SIZES = [16, 32, 48, 64, 128, 256]
 FILE_NAME = "io.github.fieldclear.Fieldclear.png"
@@ -55,20 +56,9 @@ class Icon:
 
 
 def raised(icon, x0, y0, size, edge):
-    """A covered square like the game's: `edge` px of white on the top and
-    left; black outside dark grey, `edge` px each, on the bottom and right."""
-    last = size - 1
-    for y in range(size):
-        for x in range(size):
-            near_tl = min(x, y)
-            near_br = min(last - x, last - y)
-            if near_br <= near_tl and near_br < 2 * edge:
-                c = "k" if near_br < edge else "d"
-            elif near_tl < edge:
-                c = "w"
-            else:
-                c = "s"
-            icon.rows[y0 + y][x0 + x] = colour(c)
+    """A covered square like the game's, `edge` px bevels, at (x0, y0)."""
+    for y, row in enumerate(from_picture(raised_square(size, edge, edge))):
+        icon.rows[y0 + y][x0:x0 + size] = row
 
 
 def mine(icon, cx, cy, r, spike, reach):
