@@ -40,14 +40,19 @@ void RecordKeeper::scorecheck(int level, int seconds) {
     if (!isRecord(m_.scores, level, seconds)) {
         return;
     }
-    const std::string name = encodeName(askRecordName(window_).toStdU32String());
+    scoresave(level, seconds, askRecordName(window_));
+}
+
+bool RecordKeeper::scoresave(int level, int seconds, const QString& name) {
+    const std::string bytes = encodeName(name.toStdU32String());
     // Compared again under the lock: another copy may have saved while the prompt stood open.
-    finish(file_.update(m_.scores, [&](const std::string& current) -> std::optional<std::string> {
-        if (!isRecord(current, level, seconds)) {
-            return std::nullopt;
-        }
-        return recordFile(current, level, seconds, name);
-    }));
+    return finish(
+        file_.update(m_.scores, [&](const std::string& current) -> std::optional<std::string> {
+            if (!isRecord(current, level, seconds)) {
+                return std::nullopt;
+            }
+            return recordFile(current, level, seconds, bytes);
+        }));
 }
 
 bool RecordKeeper::scorereset() {

@@ -20,6 +20,9 @@ public:
     void scoreload();
     // After a win: asks for the name and saves it when `seconds` beats the level's record.
     void scorecheck(int level, int seconds);
+    // Writes the record into the file, unless the file holds a better time by now; false if
+    // nothing was saved.
+    bool scoresave(int level, int seconds, const QString& name);
     // Writes the default line; false if that failed (the player has been told).
     bool scorereset();
 
