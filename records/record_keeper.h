@@ -26,7 +26,6 @@ public:
     // Writes the default line; false if that failed (the player has been told).
     bool scorereset();
 
-    const BestTimesFile& file() const { return file_; }
     const std::string& scores() const { return m_.scores; }
 
 private:
