@@ -12,8 +12,8 @@ int main(int argc, char* argv[]) {
         Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication::setApplicationName(QStringLiteral("fieldclear"));  // names the data folder
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Fieldclear"));
-    // Lets Wayland desktops match the window to its menu entry and icon.
+    // No application display name: Qt would add it to every window title on screen. The desktop
+    // file name lets the desktop match the windows to the menu entry and its icon instead.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.fieldclear.Fieldclear"));
     game::Module1 settings;
     game::ClockSeededRandom random;
