@@ -89,6 +89,7 @@ void Form2::Reset_Click() {
                          QStringLiteral("Are you sure?"), QMessageBox::Ok | QMessageBox::Cancel,
                          this);
     question.setObjectName(QStringLiteral("resetQuestion"));
+    question.setPalette(dialogPalette());
     question.setDefaultButton(QMessageBox::Ok);
     if (question.exec() != QMessageBox::Ok) {
         return;

@@ -8,7 +8,8 @@ class QDialog;
 
 namespace records {
 
-// Every role of every colour group in the game's light grey, whatever the desktop's theme.
+// Every role of every colour group in the game's light grey, whatever the desktop's theme: the
+// palette of every window the game opens besides its own.
 QPalette dialogPalette();
 
 // The look both dialogs share: a fixed client area, the light grey of the game's pictures

@@ -7,6 +7,7 @@
 
 #include "records/core/cp1252.h"
 #include "records/core/score_line.h"
+#include "records/dialog_look.h"
 
 namespace records {
 
@@ -23,6 +24,7 @@ void RecordKeeper::tell(const QString& why) const {
                         .arg(QDir::toNativeSeparators(file_.path())),
                     QMessageBox::Ok, window_);
     box.setObjectName(QStringLiteral("saveFailed"));
+    box.setPalette(dialogPalette());
     box.setInformativeText(why);
     box.exec();
 }
@@ -79,6 +81,7 @@ bool RecordKeeper::scorereset() {
 QString askRecordName(QWidget* parent) {
     QInputDialog prompt(parent);
     prompt.setObjectName(QStringLiteral("recordPrompt"));
+    prompt.setPalette(dialogPalette());
     prompt.setWindowTitle(QStringLiteral("Congratulations"));
     prompt.setLabelText(
         QStringLiteral("You have the fastest time for this level. Please type your name:"));
