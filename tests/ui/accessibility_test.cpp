@@ -174,6 +174,7 @@ TEST_F(Accessible, TheFieldIsCountersAFaceButtonAndATableOfItsSquares) {
     window.findChild<QAction*>(QStringLiteral("mnuHard"))->trigger();
     EXPECT_EQ(table()->rowCount(), 16);
     EXPECT_EQ(table()->columnCount(), 30);
+    EXPECT_EQ(part(3)->text(QAccessible::Description), QStringLiteral("16 rows by 30 columns"));
     cell = table()->cellAt(15, 29);
     EXPECT_TRUE(cell->isValid());
     EXPECT_EQ(cell->text(QAccessible::Name), QStringLiteral("covered, row 16, column 30"));
