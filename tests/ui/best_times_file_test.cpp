@@ -83,16 +83,6 @@ TEST_F(BestTimes, ARecordSavedByAnotherCopyMeanwhileIsKept) {
     EXPECT_EQ(out.scores, "\"  7 45999Bo      Ann     MrNobody\"");
 }
 
-// The player who deletes the file starts the records afresh: nothing comes back from memory.
-TEST_F(BestTimes, AFileDeletedByHandBetweenTwoSavesStartsAgainFromTheDefaults) {
-    const auto first = file.update(kDefault, record(2, 45, "Ann"));
-    ASSERT_TRUE(first.saved);
-    ASSERT_TRUE(QFile::remove(path()));
-    const auto out = file.update(first.scores, record(1, 7, "Bo"));
-    EXPECT_EQ(out.scores, "\"  7999999Bo      MrNobodyMrNobody\"");
-    EXPECT_EQ(onDisk(), QByteArray("\"  7999999Bo      MrNobodyMrNobody\"\r\n"));
-}
-
 TEST_F(BestTimes, AFailedWriteTellsWhyAndKeepsTheOldFileAndLine) {
     put("\"123456789AAAAAAAABBBBBBBBCCCCCCCC\"\r\n");
     const std::string before = file.load();
@@ -141,6 +131,16 @@ TEST_F(BestTimes, AStaleLockLeftByACrashedCopyDoesNotBlockSaving) {
     ASSERT_TRUE(QFile::exists(path() + QStringLiteral(".lock")));
     EXPECT_TRUE(file.update(kDefault, record(3, 99, "Cy")).saved);
     EXPECT_EQ(file.load(), "\"999999 99MrNobodyMrNobodyCy      \"");
+}
+
+// The player who deletes the file starts the records afresh: nothing comes back from memory.
+TEST_F(BestTimes, AFileDeletedByHandBetweenTwoSavesStartsAgainFromTheDefaults) {
+    const auto first = file.update(kDefault, record(2, 45, "Ann"));
+    ASSERT_TRUE(first.saved);
+    ASSERT_TRUE(QFile::remove(path()));
+    const auto out = file.update(first.scores, record(1, 7, "Bo"));
+    EXPECT_EQ(out.scores, "\"  7999999Bo      MrNobodyMrNobody\"");
+    EXPECT_EQ(onDisk(), QByteArray("\"  7999999Bo      MrNobodyMrNobody\"\r\n"));
 }
 
 }  // namespace
