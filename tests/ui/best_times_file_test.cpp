@@ -193,4 +193,14 @@ TEST_F(BestTimes, AStaleLockLeftByACrashedCopyDoesNotBlockSaving) {
     EXPECT_EQ(file.load(), "\"999999 99MrNobodyMrNobodyCy      \"");
 }
 
+// The player who deletes the file starts the records afresh: nothing comes back from memory.
+TEST_F(BestTimes, AFileDeletedByHandBetweenTwoSavesStartsAgainFromTheDefaults) {
+    const auto first = file.update(kDefault, record(2, 45, "Ann"));
+    ASSERT_TRUE(first.saved);
+    ASSERT_TRUE(QFile::remove(path()));
+    const auto out = file.update(first.scores, record(1, 7, "Bo"));
+    EXPECT_EQ(out.scores, "\"  7999999Bo      MrNobodyMrNobody\"");
+    EXPECT_EQ(onDisk(), QByteArray("\"  7999999Bo      MrNobodyMrNobody\"\r\n"));
+}
+
 }  // namespace
