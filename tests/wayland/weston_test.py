@@ -147,6 +147,7 @@ def run_at_scale(program, scale):
         env = {
             "PATH": os.environ["PATH"],
             "HOME": runtime,
+            "LANG": "C.UTF-8",  # as in any desktop session; Qt warns without a UTF-8 locale
             "XDG_RUNTIME_DIR": runtime,
             "XDG_DATA_HOME": os.path.join(runtime, "data"),
             "WAYLAND_DISPLAY": "wayland-fieldclear",
