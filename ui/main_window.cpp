@@ -178,9 +178,11 @@ void MainWindow::checkMarks(bool checked) {
 
 void MainWindow::mnuBest_Click() {
     if (best_ == nullptr) {
-        best_ = new records::Form2(keeper_, PictureStore::image(game::kBestTimesPanel),
-                                   ScreenScale(devicePixelRatioF()).factor(), this);
+        best_ = new records::Form2(keeper_, PictureStore::image(game::kBestTimesPanel), this);
     }
+    // The dialog opens over this window, on its screen, whichever that is by now.
+    const qreal ratio = devicePixelRatioF();
+    best_->setScale(ScreenScale(ratio).factor(), ratio);
     best_->open();
 }
 
