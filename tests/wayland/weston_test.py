@@ -170,12 +170,15 @@ def run_at_scale(program, scale):
         game = subprocess.Popen([program], env=game_env, stdout=subprocess.PIPE,
                                 stderr=subprocess.STDOUT, text=True)
 
-        # The window is on screen once two screenshots in a row show it at the same place.
+        # The window is on screen once two screenshots in a row show it at the same place, with
+        # the desktop's background (drawn by a client of its own) around it.
         box, rows, end = None, None, time.monotonic() + 20
         while time.monotonic() < end:
             time.sleep(0.3)
             rows = screenshot(runtime, env)
             now = window_box(rows)
+            if now == (0, 0, len(rows[0]), len(rows)):
+                now = None
             if now and now == box:
                 break
             box = now
