@@ -3,7 +3,9 @@
 
 #include <QPointer>
 #include <algorithm>
+#include <utility>
 
+#include "ui/accessible_news.h"
 #include "ui/field_widget.h"
 
 namespace ui {
@@ -48,18 +50,31 @@ QAccessibleInterface* FieldAccessible::part(Part p) const {
     return QAccessible::accessibleInterface(id);
 }
 
+QAccessible::Id& FieldAccessible::cellId(int k) const {
+    const int row = (k - 1) / across();
+    const int column = (k - 1) % across();
+    return cells_[static_cast<std::size_t>(row * game::kMaxAcross + column)];
+}
+
 QAccessibleInterface* FieldAccessible::cell(int k) const {
     const int a = across();
     if (k < 1 || k > a * down()) {
         return nullptr;
     }
-    const int row = (k - 1) / a;
-    const int column = (k - 1) % a;
-    QAccessible::Id& id = cells_[static_cast<std::size_t>(row * game::kMaxAcross + column)];
+    QAccessible::Id& id = cellId(k);
     if (id == 0) {
-        id = QAccessible::registerAccessibleInterface(new CellAccessible(*this, row, column));
+        id = QAccessible::registerAccessibleInterface(
+            new CellAccessible(*this, (k - 1) / a, (k - 1) % a));
     }
     return QAccessible::accessibleInterface(id);
+}
+
+QAccessibleInterface* FieldAccessible::focused() const {
+    return field().faceHasKeys() ? part(kFace) : cell(field().cursorSquare());
+}
+
+QString FieldAccessible::newsFor(const QAccessibleInterface* iface) const {
+    return newsId_ != 0 && QAccessible::accessibleInterface(newsId_) == iface ? news_ : QString();
 }
 
 int FieldAccessible::indexOfPart(const QAccessibleInterface* child) const {
@@ -101,12 +116,23 @@ QAccessibleInterface* FieldAccessible::childAt(int x, int y) const {
 }
 
 QAccessibleInterface* FieldAccessible::focusChild() const {
-    return field().hasFocus() ? cell(field().cursorSquare()) : nullptr;
+    return field().hasFocus() ? focused() : nullptr;
 }
 
 void FieldAccessible::boxShown(int k) {
-    if (k <= across() * down()) {
+    const int n = across() * down();
+    if (k <= n) {
         changed_.set(static_cast<std::size_t>(k));
+    }
+    if (!acting_ && k >= 1 && k <= n) {
+        clearNews();  // a click changed the field: the last key's news is out of date
+    } else if (acting_) {
+        if (k >= 1 && k <= n && showsOpen(field().boxPicture(k))) {
+            ++opened_;
+        } else if (k == 0 && !gameStatus(field()).isEmpty()) {
+            // Told at once, before anything the end of a game brings up (a record's prompt).
+            finishAction();
+        }
     }
     if (!telling_) {
         telling_ = true;
@@ -163,6 +189,9 @@ void FieldAccessible::tell() {
     };
     tellValue(kMineCounter, toldMines_);
     tellValue(kClock, toldClock_);
+    if (std::exchange(newGame_, false)) {
+        tellNews(newGameNews(field().level(), a, down(), counter(kMineCounter)));
+    }
     const QString status = gameStatus(field());
     if (status != toldStatus_) {
         toldStatus_ = status;
@@ -177,15 +206,84 @@ void FieldAccessible::tell() {
 
 void FieldAccessible::fieldBuilt() {
     changed_.reset();
+    acting_ = false;
     QAccessibleTableModelChangeEvent event(part(kTable),
                                            QAccessibleTableModelChangeEvent::ModelReset);
     QAccessible::updateAccessibility(&event);
+    newGame_ = true;
     boxShown(0);  // the counters and the face start again
 }
 
 void FieldAccessible::cursorMoved() {
-    QAccessibleEvent event(cell(field().cursorSquare()), QAccessible::Focus);
+    clearNews();
+    focusIn();
+}
+
+void FieldAccessible::focusIn() {
+    if (newsTold_) {
+        clearNews();
+    }
+    newsTold_ = true;
+    QAccessibleEvent event(focused(), QAccessible::Focus);
     QAccessible::updateAccessibility(&event);
+}
+
+void FieldAccessible::actionStarted(game::Button button) {
+    acting_ = true;
+    action_ = button;
+    opened_ = 0;
+}
+
+void FieldAccessible::actionFinished() {
+    if (acting_) {
+        finishAction();
+    }
+}
+
+int FieldAccessible::counter(Part p) const {
+    return static_cast<CounterAccessible*>(part(p))->value();
+}
+
+void FieldAccessible::finishAction() {
+    acting_ = false;
+    QString end;
+    if (field().facePicture() == game::kFaceLost) {
+        const int k = explodedSquare(field());
+        end = lostNews((k - 1) / across() + 1, (k - 1) % across() + 1, k == field().cursorSquare());
+    } else if (field().facePicture() == game::kFaceWon) {
+        end = wonNews(counter(kClock));
+    }
+    tellNews(joinNews(
+        {openedNews(action_, opened_),
+         action_ == game::Button::Right ? minesLeftNews(counter(kMineCounter)) : QString(), end}));
+}
+
+void FieldAccessible::countersAsked() {
+    tellNews(joinNews({minesLeftNews(counter(kMineCounter)), timeNews(counter(kClock))}));
+}
+
+void FieldAccessible::clearNews() {
+    news_.clear();
+    newsId_ = 0;
+    newsTold_ = false;
+}
+
+// A reader speaks the focus when it moves to another object, and says nothing when it lands on
+// the one it is on: so the news comes with a new identity for the square (or the face), and the
+// old one is let go.
+void FieldAccessible::tellNews(const QString& news) {
+    QAccessible::Id& id = field().faceHasKeys() ? parts_[kFace] : cellId(field().cursorSquare());
+    if (id != 0) {
+        QAccessible::deleteAccessibleInterface(std::exchange(id, 0));
+    }
+    QAccessibleInterface* fresh = focused();
+    news_ = news;
+    newsId_ = id;
+    newsTold_ = field().hasFocus();
+    if (newsTold_) {
+        QAccessibleEvent event(fresh, QAccessible::Focus);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 }  // namespace ui

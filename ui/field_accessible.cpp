@@ -25,7 +25,7 @@ void tellFocusLater(FieldWidget& field) {
         w,
         [w] {
             if (FieldAccessible* a = fieldAccessible(*w); a != nullptr && w->hasFocus()) {
-                a->cursorMoved();
+                a->focusIn();
             }
         },
         Qt::QueuedConnection);
@@ -56,6 +56,24 @@ void accessibleFocusIn(FieldWidget& field) {
 void accessibleCursorMoved(FieldWidget& field) {
     if (FieldAccessible* a = fieldAccessible(field)) {
         a->cursorMoved();
+    }
+}
+
+void accessibleActionStarted(FieldWidget& field, game::Button button) {
+    if (FieldAccessible* a = fieldAccessible(field)) {
+        a->actionStarted(button);
+    }
+}
+
+void accessibleActionFinished(FieldWidget& field) {
+    if (FieldAccessible* a = fieldAccessible(field)) {
+        a->actionFinished();
+    }
+}
+
+void accessibleCountersAsked(FieldWidget& field) {
+    if (FieldAccessible* a = fieldAccessible(field)) {
+        a->countersAsked();
     }
 }
 

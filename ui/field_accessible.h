@@ -4,6 +4,8 @@
 
 #include <QAccessible>
 
+#include "game/form1_view.h"
+
 namespace ui {
 
 class FieldWidget;
@@ -38,6 +40,10 @@ void accessibleBoxShown(FieldWidget& field, int k);  // k = 0 for the face
 void accessibleFieldBuilt(FieldWidget& field);
 void accessibleCursorMoved(FieldWidget& field);
 void accessibleFocusIn(FieldWidget& field);
+// A key's release on a square: before it acts, and once it has done all it does.
+void accessibleActionStarted(FieldWidget& field, game::Button button);
+void accessibleActionFinished(FieldWidget& field);
+void accessibleCountersAsked(FieldWidget& field);
 
 }  // namespace ui
 

@@ -145,7 +145,7 @@ void MainWindow::moveEvent(QMoveEvent* event) {
 }
 
 void MainWindow::buildField(int across, int down, int tile) {
-    field_->build(across, down, tile);
+    field_->build(across, down, tile, form_.state().levelnum);
     adjustSize();
     centre();
 }
