@@ -2,6 +2,7 @@
 #include "ui/accessible_field.h"
 
 #include <QPointer>
+#include <QTimer>
 #include <algorithm>
 #include <utility>
 
@@ -9,6 +10,24 @@
 #include "ui/field_widget.h"
 
 namespace ui {
+
+namespace {
+
+// Time for a reader to speak the news once it has read it, before anything else takes the
+// keyboard (and the reader's voice); and how long to wait for a reader that does not read it.
+constexpr int kSpeakingMs = 1500;
+constexpr int kUnreadMs = 1000;
+
+// Runs a's waiting work after `ms`, if the field is still there then.
+void runWaitingLater(FieldWidget& field, int ms) {
+    QTimer::singleShot(ms, &field, [w = QPointer<FieldWidget>(&field)] {
+        if (FieldAccessible* a = fieldAccessible(*w)) {
+            a->runWaitingNow();
+        }
+    });
+}
+
+}  // namespace
 
 FieldAccessible* fieldAccessible(FieldWidget& field) {
     return dynamic_cast<FieldAccessible*>(QAccessible::queryAccessibleInterface(&field));
@@ -74,7 +93,13 @@ QAccessibleInterface* FieldAccessible::focused() const {
 }
 
 QString FieldAccessible::newsFor(const QAccessibleInterface* iface) const {
-    return newsId_ != 0 && QAccessible::accessibleInterface(newsId_) == iface ? news_ : QString();
+    if (newsId_ == 0 || QAccessible::accessibleInterface(newsId_) != iface) {
+        return {};
+    }
+    if (newsTold_ && !std::exchange(newsRead_, true) && !waiting_.empty()) {
+        runWaitingLater(field(), kSpeakingMs);
+    }
+    return news_;
 }
 
 int FieldAccessible::indexOfPart(const QAccessibleInterface* child) const {
@@ -220,7 +245,9 @@ void FieldAccessible::cursorMoved() {
 }
 
 void FieldAccessible::focusIn() {
-    if (newsTold_) {
+    // Cleared here and not as the field lost the keyboard: a reader may still be reading the
+    // news then, as a record's prompt comes up after the win.
+    if (newsStale_) {
         clearNews();
     }
     newsTold_ = true;
@@ -262,10 +289,27 @@ void FieldAccessible::countersAsked() {
     tellNews(joinNews({minesLeftNews(counter(kMineCounter)), timeNews(counter(kClock))}));
 }
 
+void FieldAccessible::afterNewsRead(std::function<void()> then) {
+    if (news_.isEmpty()) {
+        then();
+        return;
+    }
+    waiting_.push_back(std::move(then));
+    runWaitingLater(field(), newsRead_ ? kSpeakingMs : kUnreadMs);
+}
+
+void FieldAccessible::runWaitingNow() {
+    for (auto& then : std::exchange(waiting_, {})) {
+        then();
+    }
+}
+
 void FieldAccessible::clearNews() {
     news_.clear();
     newsId_ = 0;
     newsTold_ = false;
+    newsStale_ = false;
+    newsRead_ = false;
 }
 
 // A reader speaks the focus when it moves to another object, and says nothing when it lands on
@@ -279,6 +323,8 @@ void FieldAccessible::tellNews(const QString& news) {
     QAccessibleInterface* fresh = focused();
     news_ = news;
     newsId_ = id;
+    newsStale_ = false;
+    newsRead_ = false;
     newsTold_ = field().hasFocus();
     if (newsTold_) {
         QAccessibleEvent event(fresh, QAccessible::Focus);

@@ -5,6 +5,8 @@
 #include <QAccessibleWidget>
 #include <array>
 #include <bitset>
+#include <functional>
+#include <vector>
 
 #include "game/form1_view.h"
 #include "game/limits.h"
@@ -49,12 +51,18 @@ public:
     // The keys moved to another square or to the face: it is told, with no news.
     void cursorMoved();
     // The field took the keyboard: the reader lands where the keys are, with the news that
-    // came while it was elsewhere (a new game from a menu or a dialog).
+    // came while it was elsewhere (a new game from a menu or a dialog), but not with news it
+    // was told before it left.
     void focusIn();
+    void focusOut() { newsStale_ = newsTold_; }
     // A key's release on a square, from before it acts to when it has done all it does.
     void actionStarted(game::Button button);
     void actionFinished();
     void countersAsked();
+    // Runs `then` once a reader has read the news last told and had a moment to speak it, or
+    // after a while if none reads it.
+    void afterNewsRead(std::function<void()> then);
+    void runWaitingNow();
 
 private:
     void tell();
@@ -86,6 +94,9 @@ private:
     QString news_;
     QAccessible::Id newsId_ = 0;  // the identity that tells it
     bool newsTold_ = false;       // the focus has come to it since
+    bool newsStale_ = false;      // and the field has lost the keyboard since then
+    mutable bool newsRead_ = false;
+    std::vector<std::function<void()>> waiting_;  // for the news to be read
 };
 
 // The field widget's interface, made by Qt's factory at its first use.

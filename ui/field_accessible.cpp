@@ -53,6 +53,12 @@ void accessibleFocusIn(FieldWidget& field) {
     tellFocusLater(field);
 }
 
+void accessibleFocusOut(FieldWidget& field) {
+    if (FieldAccessible* a = fieldAccessible(field)) {
+        a->focusOut();
+    }
+}
+
 void accessibleCursorMoved(FieldWidget& field) {
     if (FieldAccessible* a = fieldAccessible(field)) {
         a->cursorMoved();
@@ -68,6 +74,14 @@ void accessibleActionStarted(FieldWidget& field, game::Button button) {
 void accessibleActionFinished(FieldWidget& field) {
     if (FieldAccessible* a = fieldAccessible(field)) {
         a->actionFinished();
+    }
+}
+
+void accessibleAfterNewsRead(FieldWidget& field, std::function<void()> then) {
+    if (FieldAccessible* a = fieldAccessible(field)) {
+        a->afterNewsRead(std::move(then));
+    } else {
+        then();
     }
 }
 

@@ -87,6 +87,14 @@ QRect FieldWidget::squareRect(int k) const {
     return layout_.elements[static_cast<std::size_t>(layout_.firstBox + k - 1)].rect;
 }
 
+void FieldWidget::afterNewsRead(std::function<void()> then) {
+    if (listening_.active()) {
+        accessibleAfterNewsRead(*this, std::move(then));
+    } else {
+        then();
+    }
+}
+
 // The square or the face the keys act on.
 QRect FieldWidget::cursorRect() const {
     return keys_.onFace() ? layout_.elements[static_cast<std::size_t>(layout_.face)].rect
@@ -243,6 +251,9 @@ void FieldWidget::focusInEvent(QFocusEvent* event) {
 // release would end a drag off the window, on the square that took it.
 void FieldWidget::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
+    if (listening_.active()) {
+        accessibleFocusOut(*this);
+    }
     if (const auto r = keys_.letGo()) {
         r->at == FieldKeys::kFace ? Q_EMIT faceReleased() : Q_EMIT boxReleased(r->at, r->button);
     }

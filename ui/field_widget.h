@@ -36,6 +36,9 @@ public:
     int cursorSquare() const { return keys_.square(); }
     // Whether the keys act on the face instead of the squares.
     bool faceHasKeys() const { return keys_.onFace(); }
+    // Runs `then` at once, or, while a screen reader listens, once it has spoken what the last
+    // key did: what comes next (a record's prompt) would cut it short.
+    void afterNewsRead(std::function<void()> then);
     // Where picture pixels of the field lie on the screen.
     QRect screenRect(const QRect& content) const;
 

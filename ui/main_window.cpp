@@ -203,7 +203,11 @@ void MainWindow::scoreload() {
 }
 
 void MainWindow::scorecheck() {
-    keeper_.scorecheck(static_cast<int>(form_.state().levelnum), form_.state().seconds);
+    // A screen reader speaks the win before the prompt for a record takes the keyboard.
+    field_->afterNewsRead(
+        [this, level = static_cast<int>(form_.state().levelnum), seconds = form_.state().seconds] {
+            keeper_.scorecheck(level, seconds);
+        });
 }
 
 }  // namespace ui
