@@ -250,9 +250,24 @@ void FieldAccessible::focusIn() {
     if (newsStale_) {
         clearNews();
     }
+    sendFocus();
+}
+
+// Moves a reader to the object the keys act on. One that takes announcements hears the news
+// that way as well, with the square it is about: it comes last, so that is what such a reader
+// finishes with.
+void FieldAccessible::sendFocus() {
+    QAccessibleInterface* iface = focused();
     newsTold_ = true;
-    QAccessibleEvent event(focused(), QAccessible::Focus);
+    QAccessibleEvent event(iface, QAccessible::Focus);
     QAccessible::updateAccessibility(&event);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    if (!news_.isEmpty() && QAccessible::uniqueId(iface) == newsId_) {
+        QAccessibleAnnouncementEvent announcement(
+            iface, joinNews({iface->text(QAccessible::Name), news_}));
+        QAccessible::updateAccessibility(&announcement);
+    }
+#endif
 }
 
 void FieldAccessible::actionStarted(game::Button button) {
@@ -320,15 +335,14 @@ void FieldAccessible::tellNews(const QString& news) {
     if (id != 0) {
         QAccessible::deleteAccessibleInterface(std::exchange(id, 0));
     }
-    QAccessibleInterface* fresh = focused();
+    focused();  // registers the new identity
     news_ = news;
     newsId_ = id;
     newsStale_ = false;
     newsRead_ = false;
-    newsTold_ = field().hasFocus();
-    if (newsTold_) {
-        QAccessibleEvent event(fresh, QAccessible::Focus);
-        QAccessible::updateAccessibility(&event);
+    newsTold_ = false;
+    if (field().hasFocus()) {
+        sendFocus();
     }
 }
 

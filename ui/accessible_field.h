@@ -69,6 +69,7 @@ private:
     QAccessible::Id& cellId(int k) const;
     // Gives the focus's object a new identity that carries `news`, and moves the focus to it.
     void tellNews(const QString& news);
+    void sendFocus();
     void clearNews();
     void finishAction();
     int counter(Part p) const;
