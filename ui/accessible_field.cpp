@@ -288,16 +288,20 @@ int FieldAccessible::counter(Part p) const {
 
 void FieldAccessible::finishAction() {
     acting_ = false;
+    QString opened = openedNews(action_, opened_);
     QString end;
     if (field().facePicture() == game::kFaceLost) {
         const int k = explodedSquare(field());
         end = lostNews((k - 1) / across() + 1, (k - 1) % across() + 1, k == field().cursorSquare());
+        if (opened_ == 0) {
+            opened.clear();  // a chord whose first square went off: the loss says it all
+        }
     } else if (field().facePicture() == game::kFaceWon) {
         end = wonNews(counter(kClock));
     }
-    tellNews(joinNews(
-        {openedNews(action_, opened_),
-         action_ == game::Button::Right ? minesLeftNews(counter(kMineCounter)) : QString(), end}));
+    const QString minesLeft =
+        action_ == game::Button::Right ? minesLeftNews(counter(kMineCounter)) : QString();
+    tellNews(joinNews({opened, minesLeft, end}));
 }
 
 void FieldAccessible::countersAsked() {
