@@ -278,6 +278,16 @@ def marked_processes(value):
 
 
 def other_orcas():
-    out = subprocess.run(["pgrep", "-u", str(os.getuid()), "-x", "orca"],
-                         capture_output=True, text=True).stdout
-    return [int(p) for p in out.split()]
+    """Orca's own test for another Orca: a process of this user named orca."""
+    found = []
+    for pid in os.listdir("/proc"):
+        if not pid.isdigit():
+            continue
+        try:
+            with open(f"/proc/{pid}/comm") as f:
+                name = f.read().strip()
+            if name == "orca" and os.stat(f"/proc/{pid}").st_uid == os.getuid():
+                found.append(int(pid))
+        except OSError:
+            pass
+    return found

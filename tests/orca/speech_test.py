@@ -57,10 +57,10 @@ class Player:
 
     # ---- keys and checks
 
-    def press(self, key, want, why, alone=False, hold=False, timeout=12.0):
+    def press(self, key, want, why, alone=False, forbid=None, hold=False, timeout=12.0):
         """Presses `key` and waits until Orca's words (its echo of the key aside) match each of
         the patterns in `want`, in that order, then for the rest of what it says. With `alone`
-        that must be all it says."""
+        that must be all it says; none of its words may match `forbid`."""
         start = self.d.mark()
         self.t.write(f"> {key}")
         if hold:
@@ -79,10 +79,12 @@ class Player:
         for u in heard:
             self.t.write(f'    "{u.text}"' + ("   (the key echoed)" if u.key_echo else ""))
         words = [u.text for u in heard if not u.key_echo]
-        ok = matches_in_order(patterns, words) and (not alone or len(words) == len(patterns))
+        ok = (matches_in_order(patterns, words) and (not alone or len(words) == len(patterns))
+              and not (forbid and any(re.search(forbid, w) for w in words)))
         self.t.write(f"  {'ok' if ok else 'FAILED'}: {why}")
         if not ok:
-            expected = " then ".join(f"/{w}/" for w in want) + (" and nothing else" if alone else "")
+            expected = " then ".join(f"/{w}/" for w in want) + (" and nothing else" if alone else
+                                                                "") + (f", not /{forbid}/" if forbid else "")
             raise Failure(f"after {key}, Orca said {words}; expected {expected}")
         return words
 
@@ -204,12 +206,11 @@ def deduce(field):
 
 # ---- the game, part by part
 
-def start(p):
+def opening(p, since):
     p.t.section("The game opens: the reader lands on the first square")
     # No key: the window's own focus.
-    start = p.d.mark()
-    p.d.wait_for(lambda u: re.search(square(0, 0), u.text), 30, "the first square", start)
-    for u in p.d.settle(start, timeout=2.0, quiet=0.8):
+    p.d.wait_for(lambda u: re.search(square(0, 0), u.text), 30, "the first square", since)
+    for u in p.d.settle(since, timeout=2.0, quiet=0.8):
         p.t.write(f'    "{u.text}"')
 
 
@@ -293,7 +294,8 @@ def win(p, attempts=12):
         if play_to_the_end(p):
             # The winning key's words end in the prompt for the record, after the win.
             p.press("Return", [r"^Fieldclear frame\.$", square(p.row, p.column)],
-                    "the name taken: back on the square, the news of the win not repeated")
+                    "the name taken: back on the square, the news of the win not repeated",
+                    forbid=WON)
             return
     raise Failure(f"no win by sure deductions in {attempts} games")
 
@@ -365,9 +367,10 @@ def main():
     began = time.monotonic()
     try:
         with Desktop(args.out, debug=args.orca_debug) as desktop:
+            since = desktop.mark()
             desktop.start([os.path.abspath(args.game)], "game", QT_QPA_PLATFORM="xcb")
             p = Player(desktop, transcript)
-            start(p)
+            opening(p, since)
             moves_face_and_counters(p)
             loss(p)
             win(p)
