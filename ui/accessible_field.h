@@ -62,16 +62,17 @@ public:
     // Runs `then` once a reader has read the news last told and had a moment to speak it, or
     // after a while if none reads it.
     void afterNewsRead(std::function<void()> then);
-    void runWaitingNow();
 
 private:
     void tell();
     QAccessible::Id& cellId(int k) const;
     // Gives the focus's object a new identity that carries `news`, and moves the focus to it.
     void tellNews(const QString& news);
+    void tellNewGame();
     void sendFocus();
     void clearNews();
     void finishAction();
+    void runWaitingIn(int ms) const;
     int counter(Part p) const;
 
     mutable std::array<QAccessible::Id, kParts> parts_{};
@@ -98,6 +99,7 @@ private:
     bool newsStale_ = false;      // and the field has lost the keyboard since then
     mutable bool newsRead_ = false;
     std::vector<std::function<void()>> waiting_;  // for the news to be read
+    mutable int waitTurn_ = 0;                    // the last time set for it
 };
 
 // The field widget's interface, made by Qt's factory at its first use.

@@ -28,13 +28,13 @@ QString seconds(int n) {
 }  // namespace
 
 QString openedNews(game::Button button, int opened) {
-    if (button == game::Button::Middle && opened == 0) {
-        return QStringLiteral("Nothing opened");
+    if (opened > 1) {
+        return QStringLiteral("%1 squares opened").arg(opened);
     }
-    if (opened == 1 && button == game::Button::Middle) {
-        return QStringLiteral("1 square opened");
+    if (button != game::Button::Middle) {
+        return {};
     }
-    return opened > 1 ? QStringLiteral("%1 squares opened").arg(opened) : QString();
+    return opened == 1 ? QStringLiteral("1 square opened") : QStringLiteral("Nothing opened");
 }
 
 QString minesLeftNews(int minesLeft) {

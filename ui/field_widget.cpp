@@ -219,14 +219,14 @@ void FieldWidget::keyPressEvent(QKeyEvent* event) {
 
 void FieldWidget::keyReleaseEvent(QKeyEvent* event) {
     if (const auto r = keys_.release(*event)) {
-        release(*r);
+        releaseKey(*r);
     } else {
         QWidget::keyReleaseEvent(event);
     }
 }
 
 // A key's release, told to a screen reader once it has done all it does.
-void FieldWidget::release(const FieldKeys::Release& r) {
+void FieldWidget::releaseKey(const FieldKeys::Release& r) {
     if (r.at == FieldKeys::kFace) {
         Q_EMIT faceReleased();
         return;

@@ -3,6 +3,7 @@
 #define FIELDCLEAR_UI_FIELD_WIDGET_H
 
 #include <QWidget>
+#include <functional>
 
 #include "game/form1_view.h"
 #include "ui/field_accessible.h"
@@ -64,7 +65,7 @@ private:
     QRect squareRect(int k) const;
     QRect cursorRect() const;
     void hideCursor();
-    void release(const FieldKeys::Release& r);
+    void releaseKey(const FieldKeys::Release& r);
     void deliver(int element, Qt::MouseButton button, bool press);
 
     FieldLayout layout_;
