@@ -23,7 +23,6 @@ from desktop import Desktop, Failure
 HERE = os.path.dirname(os.path.abspath(__file__))
 
 SHOWN = r"(covered|flagged|question mark|empty|[1-8]|mine|exploded mine|wrong flag)"
-OPENED = r"\d+ squares opened\."
 WON = r"Game won in \d+ seconds?\."
 
 
@@ -300,10 +299,23 @@ def win(p, attempts=12):
     raise Failure(f"no win by sure deductions in {attempts} games")
 
 
+PROMPT = r"^Congratulations dialog\.$"
+
+
+def won(p, words):
+    """Whether a key's words tell the win; if so, waits for the record's prompt after it."""
+    if not any(re.search(WON, w) for w in words):
+        return False
+    if not any(re.search(PROMPT, w) for w in words):
+        p.d.wait_for(lambda u: re.search(PROMPT, u.text), 15, "the record's prompt")
+        p.t.write('    ... "Congratulations dialog."')
+    return True
+
+
 def play_to_the_end(p):
     p.move_to(0, 0)
     words = p.press("space", [square(0, 0, r"(empty|[1-8])")], "Space: the square's new content")
-    if any(re.search(WON, w) for w in words):
+    if won(p, words):
         return True
     chorded = False
     while True:
@@ -314,24 +326,27 @@ def play_to_the_end(p):
             p.t.write("  (no sure square left: the next game)")
             return False
         if not chorded:
-            chorded = chord(p, field, mines)
+            words = chord(p, field, mines)
+            chorded = words is not None
             if chorded:
+                if won(p, words):
+                    return True
                 continue
         r, c = min(todo, key=lambda s: abs(s[0] - p.row) + abs(s[1] - p.column))
         p.move_to(r, c)
         covered = sum(row.count("covered") + row.count("flagged") for row in field)
         last = covered - 10 == 1
-        want = [square(r, c, r"(empty|[1-8])")] + ([WON, r"^Congratulations dialog\.$"]
-                                                     if last else [])
+        want = [square(r, c, r"(empty|[1-8])")] + ([WON, PROMPT] if last else [])
         words = p.press("space", want, "Space: the square's new content" +
-                        (", and the win at once" if last else ""))
-        if any(re.search(WON, w) for w in words):
+                        (", and the win at once, before the record's prompt" if last else ""))
+        if won(p, words):
             return True
 
 
 def chord(p, field, mines):
     """Flags the mines around a number that has safe squares still covered, then plays the
-    chord on it: F tells each flag and the mines left, Enter what the chord opened."""
+    chord on it: F tells each flag and the mines left, Enter what the chord opened. Returns
+    the chord's words, or None where no number was ready for one."""
     down, across = len(field), len(field[0])
     for r in range(down):
         for c in range(across):
@@ -347,10 +362,9 @@ def chord(p, field, mines):
                     p.press("f", [square(fr, fc, "flagged"), rf"^Mines left: {p.mines_left}\.$"],
                             "F: the flag and the mines left", alone=True)
                 p.move_to(r, c)
-                p.press("Return", [square(r, c), r"^(\d+ squares?|1 square) opened\."],
-                        "Enter: what the chord opened")
-                return True
-    return False
+                return p.press("Return", [square(r, c), r"^(\d+ squares|1 square) opened\."],
+                               "Enter: what the chord opened")
+    return None
 
 
 def main():
