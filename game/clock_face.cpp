@@ -35,12 +35,18 @@ void Form1::Second_Timer() {
 }
 
 void Form1::Smile_MouseDown() {
+    if (askingName_) {
+        return;
+    }
     view_.showFace(kFaceHeld);
     m_.minesplaced = false;
     s_.won = false;
 }
 
 void Form1::Smile_MouseUp() {
+    if (askingName_) {
+        return;
+    }
     view_.showFace(kFaceNormal);
     s_.playing = true;
     reopen();

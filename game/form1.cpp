@@ -96,7 +96,9 @@ void Form1::imageload() {
 
 // The start sequence itself stops the clock and clears the game: the level and tile set stay.
 void Form1::mnuNew_Click() {
-    reopen();
+    if (!askingName_) {
+        reopen();
+    }
 }
 
 namespace {
@@ -111,22 +113,29 @@ void chooseLevel(Module1& m, Level level) {
 
 }  // namespace
 
+void Form1::newLevel(Level level) {
+    if (!askingName_) {
+        chooseLevel(m_, level);
+        reopen();
+    }
+}
+
 void Form1::mnuBeginner_Click() {
-    chooseLevel(m_, Level::Beginner);
-    reopen();
+    newLevel(Level::Beginner);
 }
 
 void Form1::mnuIntermediate_Click() {
-    chooseLevel(m_, Level::Intermediate);
-    reopen();
+    newLevel(Level::Intermediate);
 }
 
 void Form1::mnuHard_Click() {
-    chooseLevel(m_, Level::Expert);
-    reopen();
+    newLevel(Level::Expert);
 }
 
 void Form1::mnuCustom_Click() {
+    if (askingName_) {
+        return;
+    }
     beforeCustom_ = {m_.beginnerlevel, m_.intermediatelevel, m_.hardlevel, m_.customlevel,
                      m_.minesplaced};
     chooseLevel(m_, Level::Custom);
@@ -134,6 +143,9 @@ void Form1::mnuCustom_Click() {
 }
 
 void Form1::applyCustomField(int across, int down, int totalmines) {
+    if (askingName_) {
+        return;
+    }
     m_.minesplaced = false;
     m_.across = std::clamp(across, kMinSide, kMaxAcross);
     m_.down = std::clamp(down, kMinSide, kMaxDown);
@@ -143,6 +155,9 @@ void Form1::applyCustomField(int across, int down, int totalmines) {
 }
 
 void Form1::cancelCustomField() {
+    if (askingName_) {
+        return;
+    }
     m_.beginnerlevel = beforeCustom_.beginnerlevel;
     m_.intermediatelevel = beforeCustom_.intermediatelevel;
     m_.hardlevel = beforeCustom_.hardlevel;

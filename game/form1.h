@@ -52,6 +52,7 @@ public:
     void mnuGFX_Click(int index);
 
     // Mouse on element k of the Box family (squares, then counter digits), and on the face.
+    // While the record check of a win asks for a name, these and every new game are ignored.
     void Box_MouseDown(int k, Button button);
     void Box_MouseUp(int k, Button button);
     void Smile_MouseDown();
@@ -68,6 +69,7 @@ public:
 
 private:
     void reopen();
+    void newLevel(Level level);
     void setlevel();
     void setvars();
     void imageload();
@@ -81,6 +83,7 @@ private:
     void removebox(int k);
     void check(int k);
     void wincheck();
+    void scorecheck();
 
     void uncover(int k);
     void lose(int k);
@@ -100,6 +103,8 @@ private:
     bool marks_ = false;
     int covered_ = 0;          // squares with boxremoved false, kept so the win test need not count
     int pressedQuestion_ = 0;  // the question mark shown pressed, 0 for none
+    bool recordDue_ = false;   // won by the release under way: its record check comes last
+    bool askingName_ = false;  // the record check is under way, with its name prompt
 
     // The level as it was when the custom field dialog opened, to go back to on cancel.
     struct LevelChoice {

@@ -7,6 +7,9 @@
 namespace game {
 
 void Form1::Box_MouseDown(int k, Button button) {
+    if (askingName_) {
+        return;
+    }
     if (s_.playing) {
         view_.showFace(kFaceSurprised);
     }
@@ -20,18 +23,33 @@ void Form1::Box_MouseDown(int k, Button button) {
 }
 
 void Form1::Box_MouseUp(int k, Button button) {
+    if (askingName_) {
+        return;
+    }
     const int pressed = std::exchange(pressedQuestion_, 0);
     if (pressed == 0) {
         release(k, button);
-        return;
+    } else {
+        const bool removed = s_.boxremoved[pressed];
+        const Mark mark = s_.boxmark[pressed];
+        release(k, button);
+        // A release that changed nothing must not leave the square looking pressed.
+        if (s_.boxremoved[pressed] == removed && s_.boxmark[pressed] == mark) {
+            view_.showBox(pressed, questionPicture(pressed));
+        }
     }
-    const bool removed = s_.boxremoved[pressed];
-    const Mark mark = s_.boxmark[pressed];
-    release(k, button);
-    // A release that changed nothing must not leave the square looking pressed.
-    if (s_.boxremoved[pressed] == removed && s_.boxmark[pressed] == mark) {
-        view_.showBox(pressed, questionPicture(pressed));
+    if (std::exchange(recordDue_, false)) {
+        scorecheck();
     }
+}
+
+// The record check of a win, with the won field and face on show. Its name prompt is modal,
+// but an assistive tool's action can still reach the window: nothing may start a new game or
+// touch the field until the prompt is answered.
+void Form1::scorecheck() {
+    askingName_ = true;
+    view_.scorecheck();
+    askingName_ = false;
 }
 
 // What a question-marked square shows when no button is held on it: the mark while covered;

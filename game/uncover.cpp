@@ -47,7 +47,7 @@ void Form1::wincheck() {
     s_.playing = false;
     stopClock();
     view_.showFace(kFaceWon);
-    view_.scorecheck();
+    recordDue_ = true;  // asked once the release has done all its work
 }
 
 }  // namespace game

@@ -27,39 +27,41 @@ QString text(std::string_view bytes) {
 
 }  // namespace
 
-Form2::Form2(RecordKeeper& keeper, const QImage& panel, int factor, QWidget* parent)
-    : QDialog(parent), keeper_(keeper), unit_(factor / devicePixelRatioF()) {
+Form2::Form2(RecordKeeper& keeper, const QImage& panel, QWidget* parent)
+    : QDialog(parent), keeper_(keeper) {
     setObjectName(QStringLiteral("Form2"));
-    applyDialogLook(*this, at(4830), at(2265), unit_);
-
-    auto* fram = new PanelView(panel, factor, this);
-    fram->setObjectName(QStringLiteral("Fram"));
-    fram->move(at(120), at(120));
-
-    for (int i = 0; i < kRecordLevels; ++i) {
-        const int top = at(kRowTops[static_cast<std::size_t>(i)]);
-        for (int column = 0; column < 2; ++column) {
-            auto* label = new QLabel(this);
-            const int index = i + column * kRecordLevels;
-            label->setObjectName(QStringLiteral("Best%1").arg(index));
-            label->move(at(column == 0 ? kTimeLeft : kNameLeft), top);
-            best_[static_cast<std::size_t>(index)] = label;
-        }
+    fram_ = new PanelView(panel, this);
+    fram_->setObjectName(QStringLiteral("Fram"));
+    for (std::size_t i = 0; i < best_.size(); ++i) {
+        best_[i] = new QLabel(this);
+        best_[i]->setObjectName(QStringLiteral("Best%1").arg(i));
     }
-
     reset_ = new QPushButton(QStringLiteral("&Reset Scores"), this);
     reset_->setObjectName(QStringLiteral("Reset"));
-    reset_->setGeometry(at(2160), at(1800), at(1215), at(375));
     ok_ = new QPushButton(QStringLiteral("OK"), this);
     ok_->setObjectName(QStringLiteral("OK"));
-    ok_->setGeometry(at(3480), at(1800), at(1215), at(375));
     setTabOrder(reset_, ok_);
     connect(reset_, &QPushButton::clicked, this, &Form2::Reset_Click);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
 
+    setScale(1, 1.0);
     fill();
     setWindowTitle(text(keeper_.scores()));
     reset_->setFocus();
+}
+
+void Form2::setScale(int factor, qreal ratio) {
+    unit_ = factor / ratio;
+    applyDialogLook(*this, at(4830), at(2265), unit_);
+    fram_->setScale(factor, ratio);
+    fram_->move(at(120), at(120));
+    for (int i = 0; i < kRecordLevels; ++i) {
+        const int top = at(kRowTops[static_cast<std::size_t>(i)]);
+        best_[static_cast<std::size_t>(i)]->move(at(kTimeLeft), top);
+        best_[static_cast<std::size_t>(i + kRecordLevels)]->move(at(kNameLeft), top);
+    }
+    reset_->setGeometry(at(2160), at(1800), at(1215), at(375));
+    ok_->setGeometry(at(3480), at(1800), at(1215), at(375));
 }
 
 int Form2::at(int twips) const {
@@ -87,6 +89,7 @@ void Form2::Reset_Click() {
                          QStringLiteral("Are you sure?"), QMessageBox::Ok | QMessageBox::Cancel,
                          this);
     question.setObjectName(QStringLiteral("resetQuestion"));
+    question.setPalette(dialogPalette());
     question.setDefaultButton(QMessageBox::Ok);
     if (question.exec() != QMessageBox::Ok) {
         return;

@@ -11,6 +11,7 @@ class QPushButton;
 
 namespace records {
 
+class PanelView;
 class RecordKeeper;
 
 // "Best Times": the three records over their panel, and a reset. Made at its first opening,
@@ -19,9 +20,12 @@ class Form2 final : public QDialog {
     Q_OBJECT
 
 public:
-    // `panel` is shown with each pixel on `factor` by `factor` screen pixels, and the whole
-    // dialog is laid out to match it.
-    Form2(RecordKeeper& keeper, const QImage& panel, int factor, QWidget* parent);
+    Form2(RecordKeeper& keeper, const QImage& panel, QWidget* parent);
+
+    // Shows `panel` with each pixel on `factor` by `factor` screen pixels of a screen of this
+    // device pixel ratio, and lays the whole dialog out to match it. The window asks for the
+    // scale of its screen at every opening: a dialog opened on another screen fits that one.
+    void setScale(int factor, qreal ratio);
 
     // Fills the labels from the current line and shows the dialog; the main window takes no
     // input until it is closed, whichever way.
@@ -33,7 +37,8 @@ private:
     int at(int twips) const;
 
     RecordKeeper& keeper_;
-    qreal unit_;                     // logical pixels to a pixel of the panel
+    qreal unit_ = 1;  // logical pixels to a pixel of the panel
+    PanelView* fram_;
     std::array<QLabel*, 6> best_{};  // the three times, then the three names
     QPushButton* reset_;
     QPushButton* ok_;

@@ -24,15 +24,30 @@ QString BestTimesFile::standardPath() {
            QStringLiteral("/minebs.txt");
 }
 
-BestTimesFile::Read BestTimesFile::read(std::string& line) const {
+BestTimesFile::Read BestTimesFile::read(std::string& line, QString* why) const {
+    const auto failed = [why](const QString& reason) {
+        if (why != nullptr) {
+            *why = reason.isEmpty() ? QStringLiteral("Unknown error") : reason;
+        }
+        return Read::Failed;
+    };
+    const QFileInfo info(path_);
+    if (!info.exists()) {
+        return Read::Missing;
+    }
+    // A folder, a FIFO or a device is no best-times file, and opening a FIFO would wait for a
+    // writer that never comes.
+    if (!info.isFile()) {
+        return failed(QStringLiteral("It is not a regular file."));
+    }
     QFile file(path_);
     if (!file.open(QIODevice::ReadOnly)) {
-        return file.exists() ? Read::Failed : Read::Missing;
+        return file.exists() ? failed(file.errorString()) : Read::Missing;
     }
     // Only the start is read, so a huge or binary file costs no more than a good one.
     const QByteArray bytes = file.read(static_cast<qint64>(kReadLimit));
     if (bytes.isEmpty()) {
-        return file.error() == QFileDevice::NoError ? Read::Missing : Read::Failed;
+        return file.error() == QFileDevice::NoError ? Read::Missing : failed(file.errorString());
     }
     line = firstLine(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     return Read::Ok;
@@ -43,9 +58,9 @@ std::string BestTimesFile::load() const {
     return read(line) == Read::Ok ? line : std::string(kDefaultScores);
 }
 
-std::string BestTimesFile::reload(const std::string& scores) const {
+std::string BestTimesFile::reload(const std::string& scores, QString* unreadable) const {
     std::string line;
-    switch (read(line)) {
+    switch (read(line, unreadable)) {
         case Read::Ok:
             return line;
         case Read::Missing:
@@ -58,11 +73,22 @@ std::string BestTimesFile::reload(const std::string& scores) const {
 
 bool BestTimesFile::write(const std::string& bytes, QString& error) const {
     QSaveFile file(path_);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered, so that a write the disk cuts short (a quota, a size limit) shows in what
+    // write() returns; commit() alone would replace the old file with the part that made it.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         error = file.errorString();
         return false;
     }
-    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    const auto size = static_cast<qint64>(bytes.size());
+    const qint64 written = file.write(bytes.data(), size);
+    if (written != size) {
+        error = written < 0 ? file.errorString()
+                            : QStringLiteral("Only %1 of its %2 bytes could be written.")
+                                  .arg(written)
+                                  .arg(size);
+        file.cancelWriting();
+        return false;
+    }
     if (!file.commit()) {
         error = file.errorString();
         return false;
@@ -70,8 +96,8 @@ bool BestTimesFile::write(const std::string& bytes, QString& error) const {
     return true;
 }
 
-BestTimesFile::Outcome BestTimesFile::update(const std::string& scores,
-                                             const Rebuild& rebuild) const {
+BestTimesFile::Outcome BestTimesFile::update(const std::string& scores, const Rebuild& rebuild,
+                                             Unreadable unreadable) const {
     Outcome out;
     out.scores = scores;
     const QString folder = QFileInfo(path_).absolutePath();
@@ -86,7 +112,14 @@ BestTimesFile::Outcome BestTimesFile::update(const std::string& scores,
                         : QStringLiteral("No lock file can be made in %1.").arg(folder);
         return out;
     }
-    std::string current = reload(scores);
+    QString why;
+    std::string current = reload(scores, &why);
+    if (!why.isEmpty() && unreadable == Unreadable::Keep) {
+        // Rebuilding from the line in memory would put the defaults over every record the
+        // file holds.
+        out.error = QStringLiteral("It cannot be read, so it was left as it is: %1").arg(why);
+        return out;
+    }
     out.scores = current;
     const std::optional<std::string> next = rebuild(current);
     if (!next) {

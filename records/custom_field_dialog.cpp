@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "records/custom_field_dialog.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -23,6 +24,22 @@ constexpr int kMinesTop = 1200;
 int read(const QLineEdit* box) {
     return readWholeNumber(box->text().toStdString());
 }
+
+// A caption whose access key only moves the focus to its buddy. A plain label would also
+// click a button buddy, and these captions lead to OK.
+class Caption final : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    bool event(QEvent* e) override {
+        if (e->type() == QEvent::Shortcut && buddy() != nullptr) {
+            buddy()->setFocus(Qt::ShortcutFocusReason);
+            return true;
+        }
+        return QLabel::event(e);
+    }
+};
 
 }  // namespace
 
@@ -49,7 +66,7 @@ Form3::Form3(int across, int down, int totalmines, QWidget* parent) : QDialog(pa
 
     // The captions come last in the tab order, so their access keys lead round to OK.
     const auto caption = [this](const char* name, const QString& text, int top, QSize size) {
-        auto* label = new QLabel(text, this);
+        auto* label = new Caption(text, this);
         label->setObjectName(QString::fromLatin1(name));
         label->move(px(kCaptionLeft), px(top));
         if (size.isValid()) {

@@ -6,12 +6,13 @@
 
 namespace records {
 
-PanelView::PanelView(const QImage& picture, int factor, QWidget* parent)
-    : QWidget(parent),
-      picture_(
-          picture.scaled(picture.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation)) {
-    const qreal k = factor / devicePixelRatioF();
-    resize(qCeil(picture_.width() / factor * k), qCeil(picture_.height() / factor * k));
+PanelView::PanelView(const QImage& picture, QWidget* parent) : QWidget(parent), picture_(picture) {}
+
+void PanelView::setScale(int factor, qreal ratio) {
+    scaled_ =
+        picture_.scaled(picture_.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    resize(qCeil(scaled_.width() / ratio), qCeil(scaled_.height() / ratio));
+    update();
 }
 
 void PanelView::paintEvent(QPaintEvent*) {
@@ -19,7 +20,7 @@ void PanelView::paintEvent(QPaintEvent*) {
     const QTransform device = painter.deviceTransform();
     painter.setWorldTransform(QTransform::fromTranslate(qRound(device.dx()), qRound(device.dy())) *
                               device.inverted());
-    painter.drawImage(0, 0, picture_);
+    painter.drawImage(0, 0, scaled_);
 }
 
 }  // namespace records

@@ -11,13 +11,17 @@ namespace records {
 // screen pixel, so it stays sharp at a fractional desktop scale as the field does.
 class PanelView final : public QWidget {
 public:
-    PanelView(const QImage& picture, int factor, QWidget* parent);
+    PanelView(const QImage& picture, QWidget* parent);
+
+    // Each picture pixel on `factor` by `factor` device pixels of a screen of this ratio.
+    void setScale(int factor, qreal ratio);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QImage picture_;  // already in screen pixels
+    QImage picture_;
+    QImage scaled_;  // in screen pixels
 };
 
 }  // namespace records

@@ -7,6 +7,7 @@
 
 #include "records/core/cp1252.h"
 #include "records/core/score_line.h"
+#include "records/dialog_look.h"
 
 namespace records {
 
@@ -17,16 +18,21 @@ void RecordKeeper::scoreload() {
     m_.scores = file_.load();
 }
 
+void RecordKeeper::tell(const QString& why) const {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Best Times"),
+                    QStringLiteral("The best times could not be saved to %1.")
+                        .arg(QDir::toNativeSeparators(file_.path())),
+                    QMessageBox::Ok, window_);
+    box.setObjectName(QStringLiteral("saveFailed"));
+    box.setPalette(dialogPalette());
+    box.setInformativeText(why);
+    box.exec();
+}
+
 bool RecordKeeper::finish(const BestTimesFile::Outcome& outcome) {
     m_.scores = outcome.scores;
     if (!outcome.error.isEmpty()) {
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("Best Times"),
-                        QStringLiteral("The best times could not be saved to %1.")
-                            .arg(QDir::toNativeSeparators(file_.path())),
-                        QMessageBox::Ok, window_);
-        box.setObjectName(QStringLiteral("saveFailed"));
-        box.setInformativeText(outcome.error);
-        box.exec();
+        tell(outcome.error);
     }
     return outcome.saved;
 }
@@ -36,15 +42,25 @@ void RecordKeeper::scorecheck(int level, int seconds) {
         return;  // a custom field keeps no record
     }
     // The file as it is now: another copy of the game may have set a better time.
-    m_.scores = file_.reload(m_.scores);
+    QString unreadable;
+    m_.scores = file_.reload(m_.scores, &unreadable);
     if (!isRecord(m_.scores, level, seconds)) {
+        return;
+    }
+    if (!unreadable.isEmpty()) {
+        // No name to ask for: the record could only be saved over the ones the file holds.
+        tell(
+            QStringLiteral("The file cannot be read, so it was left as it is: %1").arg(unreadable));
         return;
     }
     scoresave(level, seconds, askRecordName(window_));
 }
 
 bool RecordKeeper::scoresave(int level, int seconds, const QString& name) {
-    const std::string bytes = encodeName(name.toStdU32String());
+    // Composed first, so that a letter typed with a combining accent is the one character
+    // the code page has for it.
+    const std::string bytes =
+        encodeName(name.normalized(QString::NormalizationForm_C).toStdU32String());
     // Compared again under the lock: another copy may have saved while the prompt stood open.
     return finish(
         file_.update(m_.scores, [&](const std::string& current) -> std::optional<std::string> {
@@ -56,12 +72,16 @@ bool RecordKeeper::scoresave(int level, int seconds, const QString& name) {
 }
 
 bool RecordKeeper::scorereset() {
-    return finish(file_.update(m_.scores, [](const std::string&) { return defaultFile(); }));
+    // The player asked for it after "Are you sure?": it may replace a file that cannot be read.
+    return finish(file_.update(
+        m_.scores, [](const std::string&) { return defaultFile(); },
+        BestTimesFile::Unreadable::Replace));
 }
 
 QString askRecordName(QWidget* parent) {
     QInputDialog prompt(parent);
     prompt.setObjectName(QStringLiteral("recordPrompt"));
+    prompt.setPalette(dialogPalette());
     prompt.setWindowTitle(QStringLiteral("Congratulations"));
     prompt.setLabelText(
         QStringLiteral("You have the fastest time for this level. Please type your name:"));

@@ -30,6 +30,8 @@ public:
 
 private:
     bool finish(const BestTimesFile::Outcome& outcome);
+    // Tells the player that the best times were not saved, and why.
+    void tell(const QString& why) const;
 
     game::Module1& m_;
     BestTimesFile file_;

@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/field_widget.h"
 
+#include <QEventLoop>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPointer>
+#include <QTimer>
 #include <QtMath>
 #include <algorithm>
+#include <memory>
 #include <optional>
 
 namespace ui {
@@ -16,6 +20,9 @@ namespace {
 // Where a fractional ratio leaves the widget a sliver larger than the field, the sliver
 // continues the window's dark outer edge.
 constexpr QRgb kOuterEdge = 0xFF808080;
+
+// Longer than a screen reader takes to read and speak what a key did (see accessible_focus.cpp).
+constexpr int kLongestNewsWaitMs = 5000;
 
 std::optional<game::Button> buttonCode(Qt::MouseButton button) {
     switch (button) {
@@ -87,11 +94,22 @@ QRect FieldWidget::squareRect(int k) const {
     return layout_.elements[static_cast<std::size_t>(layout_.firstBox + k - 1)].rect;
 }
 
-void FieldWidget::afterNewsRead(std::function<void()> then) {
-    if (listening_.active()) {
-        accessibleAfterNewsRead(*this, std::move(then));
-    } else {
-        then();
+void FieldWidget::waitForNewsRead() {
+    if (!listening_.active()) {
+        return;
+    }
+    QEventLoop wait;
+    auto done = std::make_shared<bool>(false);
+    accessibleAfterNewsRead(*this, [done, w = QPointer<QEventLoop>(&wait)] {
+        *done = true;
+        if (w) {
+            w->quit();
+        }
+    });
+    if (!*done) {
+        // Should the reader's side go away meanwhile, nothing else would end the wait.
+        QTimer::singleShot(kLongestNewsWaitMs, &wait, &QEventLoop::quit);
+        wait.exec();
     }
 }
 

@@ -3,7 +3,6 @@
 #define FIELDCLEAR_UI_FIELD_WIDGET_H
 
 #include <QWidget>
-#include <functional>
 
 #include "game/form1_view.h"
 #include "ui/field_accessible.h"
@@ -37,9 +36,10 @@ public:
     int cursorSquare() const { return keys_.square(); }
     // Whether the keys act on the face instead of the squares.
     bool faceHasKeys() const { return keys_.onFace(); }
-    // Runs `then` at once, or, while a screen reader listens, once it has spoken what the last
-    // key did: what comes next (a record's prompt) would cut it short.
-    void afterNewsRead(std::function<void()> then);
+    // Returns at once, or, while a screen reader listens, once it has had time to speak what
+    // the last key did: what comes next (a record's prompt) would cut it short. Events go on
+    // meanwhile, the reader's questions among them.
+    void waitForNewsRead();
     // Where picture pixels of the field lie on the screen.
     QRect screenRect(const QRect& content) const;
 

@@ -178,9 +178,11 @@ void MainWindow::checkMarks(bool checked) {
 
 void MainWindow::mnuBest_Click() {
     if (best_ == nullptr) {
-        best_ = new records::Form2(keeper_, PictureStore::image(game::kBestTimesPanel),
-                                   ScreenScale(devicePixelRatioF()).factor(), this);
+        best_ = new records::Form2(keeper_, PictureStore::image(game::kBestTimesPanel), this);
     }
+    // The dialog opens over this window, on its screen, whichever that is by now.
+    const qreal ratio = devicePixelRatioF();
+    best_->setScale(ScreenScale(ratio).factor(), ratio);
     best_->open();
 }
 
@@ -204,10 +206,8 @@ void MainWindow::scoreload() {
 
 void MainWindow::scorecheck() {
     // A screen reader speaks the win before the prompt for a record takes the keyboard.
-    field_->afterNewsRead(
-        [this, level = static_cast<int>(form_.state().levelnum), seconds = form_.state().seconds] {
-            keeper_.scorecheck(level, seconds);
-        });
+    field_->waitForNewsRead();
+    keeper_.scorecheck(static_cast<int>(form_.state().levelnum), form_.state().seconds);
 }
 
 }  // namespace ui

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <string>
 
@@ -33,11 +34,22 @@ int digitValue(char c, int base) {
     return v < base ? v : -1;
 }
 
-// Digits after &H or &O. Accumulating in a double saturates instead of wrapping.
+// Digits after &H or &O. They are gathered in 64 bits and turned into a double once, so the
+// value is exact, or rounded only once, as far as 64 bits reach; past that the double goes on,
+// saturating instead of wrapping.
 double readRadix(std::string_view s, int base) {
-    double value = 0;
-    for (char c : s) {
-        const int d = digitValue(c, base);
+    std::uint64_t whole = 0;
+    std::size_t i = 0;
+    for (; i < s.size(); ++i) {
+        const int d = digitValue(s[i], base);
+        if (d < 0 || whole > (std::numeric_limits<std::uint64_t>::max() - d) / base) {
+            break;
+        }
+        whole = whole * base + d;
+    }
+    auto value = static_cast<double>(whole);
+    for (; i < s.size(); ++i) {
+        const int d = digitValue(s[i], base);
         if (d < 0) {
             break;
         }

@@ -2,6 +2,7 @@
 #ifndef FIELDCLEAR_TESTS_GAME_BOARD_H
 #define FIELDCLEAR_TESTS_GAME_BOARD_H
 
+#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
@@ -26,7 +27,12 @@ public:
     void checkLevel(game::Level level) override { checkedLevel = level; }
     void checkMarks(bool checked) override { marks = checked; }
     void scoreload() override { ++scoreloads; }
-    void scorecheck() override { ++scorechecks; }
+    void scorecheck() override {
+        ++scorechecks;
+        if (duringScorecheck) {
+            duringScorecheck();
+        }
+    }
 
     std::map<int, PictureId> boxes;
     PictureId face = 0;
@@ -39,6 +45,7 @@ public:
     int builtTile = 0;
     int scoreloads = 0;
     int scorechecks = 0;
+    std::function<void()> duringScorecheck;  // what happens while the name prompt is open
 };
 
 using testing_support::ScriptedRandom;

@@ -35,18 +35,19 @@ TEST(Press, OnAQuestionMarkShowsItPressedForLeftAndRightButNotMiddle) {
     Game g;
     loadSmallField(g);
     g.form.mnuMarks_Click();
-    g.click(1, Button::Right);
-    g.click(1, Button::Right);
-    ASSERT_EQ(g.view.boxes[1], 405);
-    g.press(1, Button::Middle);
-    EXPECT_EQ(g.view.boxes[1], 405);
-    g.release(1, Button::Middle);
-    EXPECT_EQ(g.view.boxes[1], 405);
-    g.press(1, Button::Right);
-    EXPECT_EQ(g.view.boxes[1], 406);
-    g.release(1, Button::Right);
-    EXPECT_EQ(g.view.boxes[1], 400);
-    EXPECT_EQ(g.state().boxmark[1], Mark::None);
+    // The last square, where a bound one short would leave it unpressed.
+    g.click(12, Button::Right);
+    g.click(12, Button::Right);
+    ASSERT_EQ(g.view.boxes[12], 405);
+    g.press(12, Button::Middle);
+    EXPECT_EQ(g.view.boxes[12], 405);
+    g.release(12, Button::Middle);
+    EXPECT_EQ(g.view.boxes[12], 405);
+    g.press(12, Button::Right);
+    EXPECT_EQ(g.view.boxes[12], 406);
+    g.release(12, Button::Right);
+    EXPECT_EQ(g.view.boxes[12], 400);
+    EXPECT_EQ(g.state().boxmark[12], Mark::None);
 }
 
 TEST(FirstRelease, WithTheRightButtonFlagsAndLeavesTheClockStopped) {

@@ -99,6 +99,36 @@ TEST(Opening, ThatClearsTheFieldWinsOnceWithTheClockAtOne) {
               "..1#\n");
 }
 
+TEST(Opening, ThatWinsIsWholeWhenTheRecordIsAskedForAndNothingStartsANewGameMeanwhile) {
+    Game g;
+    g.load({
+        "....",
+        "....",
+        "...*",
+    });
+    std::string atPrompt;
+    const int builds = g.view.builds;
+    g.view.duringScorecheck = [&] {
+        atPrompt = g.shown();
+        // What an assistive tool's action could still ask of the window under the prompt.
+        g.form.Smile_MouseDown();
+        g.form.Smile_MouseUp();
+        g.form.mnuNew_Click();
+        g.form.mnuHard_Click();
+        g.release(12, Button::Right);
+    };
+    g.click(1);
+    EXPECT_EQ(g.view.scorechecks, 1);
+    EXPECT_EQ(atPrompt,
+              "....\n"
+              "..11\n"
+              "..1#\n");
+    EXPECT_EQ(g.view.builds, builds);
+    EXPECT_TRUE(g.state().won);
+    EXPECT_EQ(g.view.face, game::kFaceWon);
+    EXPECT_EQ(g.shown(), atPrompt);
+}
+
 TEST(Opening, ReachesEverySquareOfTheLargestField) {
     Game g;
     g.custom(30, 24, 1);

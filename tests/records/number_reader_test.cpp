@@ -57,6 +57,10 @@ TEST(NumberReader, ReadsHexadecimalAndOctalWholeNumbers) {
     EXPECT_EQ(readNumber("&H"), 0);
     EXPECT_EQ(readNumber("&O9"), 0);
     EXPECT_EQ(readNumber("&H1.5"), 1);
+    // Past 2^53 the value is rounded once, from all its 64 bits, as the compiler rounds it.
+    EXPECT_EQ(readNumber("&H200000000000018"), static_cast<double>(0x200000000000018ULL));
+    EXPECT_EQ(readNumber("&O10000000000000000030"), static_cast<double>(010000000000000000030ULL));
+    EXPECT_EQ(readNumber("&HFFFFFFFFFFFFFFFF"), static_cast<double>(0xFFFFFFFFFFFFFFFFULL));
 }
 
 TEST(NumberReader, SaturatesInsteadOfOverflowing) {

@@ -53,6 +53,7 @@ TEST(ScoreLine, ALineCutShortGivesShortFieldsAndRebuildsFromWhatIsThere) {
     EXPECT_EQ(timeText("\"12", 1), "12");
     EXPECT_EQ(timeText("\"12", 2), "");
     EXPECT_EQ(nameText("\"999999999MrNo", 1), "MrNo");
+    EXPECT_EQ(nameText("\"999999999MrNobodyMrNobodyM", 3), "M");  // the last field's first byte
     EXPECT_EQ(nameText("", 3), "");
 }
 
@@ -90,8 +91,8 @@ TEST(RecordTest, ATimeWithoutANumberCannotBeBeaten) {
 TEST(NameEncoding, KeepsOneBytePerCharacterAndTheFileOneLine) {
     EXPECT_EQ(encodeName(U"Ann"), "Ann");
     EXPECT_EQ(encodeName(U"a\tb\nc\rd"), "a b c d");
-    EXPECT_EQ(encodeName(U"\u2028\u0085\u007f"), "   ");
-    EXPECT_EQ(encodeName(U"Zo\u00e9"), "Zo\xe9");
+    EXPECT_EQ(encodeName(U"\u2028\u0085\u007f\u009f"), "    ");
+    EXPECT_EQ(encodeName(U"Zo\u00e9\u00a0\u00ff"), "Zo\xe9\xa0\xff");
     EXPECT_EQ(encodeName(U"\u20ac\u2122\u0178"), "\x80\x99\x9f");
     EXPECT_EQ(encodeName(U"\u4e2d\U0001F600x"), "??x");
 }
@@ -101,6 +102,8 @@ TEST(NameEncoding, ShowsTheBytesOfTheFileAsTheCharactersTheyStoreFor) {
     EXPECT_EQ(decodeCp1252(encodeName(typed)), typed);
     // Bytes the code page leaves unassigned still show as one character each.
     EXPECT_EQ(decodeCp1252("\x81\x8d"), U"\u0081\u008d");
+    // Both edges of the table of 0x80..0x9F, and the Latin-1 bytes on either side of it.
+    EXPECT_EQ(decodeCp1252("\x7f\x80\x9f\xa0\xff"), U"\u007f\u20ac\u0178\u00a0\u00ff");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -9,6 +10,7 @@
 #include <QFile>
 #include <QLockFile>
 #include <QTemporaryDir>
+#include <functional>
 
 #include "records/best_times_file.h"
 #include "records/core/score_line.h"
@@ -50,10 +52,17 @@ TEST_F(BestTimes, AMissingOrEmptyFileGivesTheDefaultLineAndNothingIsWritten) {
     EXPECT_EQ(onDisk(), QByteArray());
 }
 
-TEST_F(BestTimes, AnUnreadableFileGivesTheDefaultLineAndAReloadKeepsTheLastOne) {
+TEST_F(BestTimes, AnUnreadableFileGivesTheDefaultLineAndAReloadKeepsTheLastOneSayingWhy) {
     QDir().mkpath(path());  // a directory where the file should be
     EXPECT_EQ(file.load(), kDefault);
-    EXPECT_EQ(file.reload("\"123"), "\"123");
+    QString why;
+    EXPECT_EQ(file.reload("\"123", &why), "\"123");
+    EXPECT_FALSE(why.isEmpty());
+    // A FIFO would hold the game up until something wrote to it.
+    QDir(path()).removeRecursively();
+    ASSERT_EQ(mkfifo(QFile::encodeName(path()).constData(), 0600), 0);
+    EXPECT_EQ(file.load(), kDefault);
+    EXPECT_FALSE(file.update(kDefault, record(1, 7, "Bo")).saved);
 }
 
 TEST_F(BestTimes, ADamagedFileGivesItsFirstLineAsItIsAndNoMoreThanABoundedStart) {
@@ -83,17 +92,19 @@ TEST_F(BestTimes, ARecordSavedByAnotherCopyMeanwhileIsKept) {
     EXPECT_EQ(out.scores, "\"  7 45999Bo      Ann     MrNobody\"");
 }
 
-TEST_F(BestTimes, AFailedWriteTellsWhyAndKeepsTheOldFileAndLine) {
+TEST_F(BestTimes, AWriteCutShortTellsWhyAndKeepsTheOldFileAndLine) {
     put("\"123456789AAAAAAAABBBBBBBBCCCCCCCC\"\r\n");
     const std::string before = file.load();
-    // A full disk: the file size limit stops every write past a few bytes.
+    // A full disk, once the lock is taken: the size limit lets only the first 20 bytes through.
     signal(SIGXFSZ, SIG_IGN);
     rlimit saved{};
     getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit tiny = saved;
-    tiny.rlim_cur = 8;
-    setrlimit(RLIMIT_FSIZE, &tiny);
-    const auto out = file.update(before, record(1, 7, "Bo"));
+    const auto out = file.update(before, [&](const std::string& current) {
+        rlimit tiny = saved;
+        tiny.rlim_cur = 20;
+        setrlimit(RLIMIT_FSIZE, &tiny);
+        return std::optional(records::recordFile(current, 1, 7, "Bo"));
+    });
     setrlimit(RLIMIT_FSIZE, &saved);
     EXPECT_FALSE(out.saved);
     EXPECT_FALSE(out.error.isEmpty());
@@ -101,6 +112,55 @@ TEST_F(BestTimes, AFailedWriteTellsWhyAndKeepsTheOldFileAndLine) {
     EXPECT_EQ(onDisk(), QByteArray("\"123456789AAAAAAAABBBBBBBBCCCCCCCC\"\r\n"));
     EXPECT_EQ(QDir(dir.filePath(QStringLiteral("data"))).entryList(QDir::Files),
               QStringList{QStringLiteral("minebs.txt")});
+}
+
+constexpr uid_t kNobody = 65534;
+
+// Runs `step` as an ordinary user, who cannot read a file of mode 0200 as root could; its
+// result is the step's.
+int asOrdinaryUser(const std::function<int()>& step) {
+    if (geteuid() != 0) {
+        return step();
+    }
+    const pid_t child = fork();
+    if (child == 0) {
+        _exit(setgid(kNobody) == 0 && setuid(kNobody) == 0 ? step() : 100);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 101;
+}
+
+TEST_F(BestTimes, ARecordNeverReplacesAFileThatCannotBeReadButAResetMay) {
+    const QByteArray records = "\"  5 20 60Anna    Bo      Cy      \"\r\n";
+    put(records);
+    for (const QString& folder : {dir.path(), dir.filePath(QStringLiteral("data"))}) {
+        QFile::setPermissions(folder, QFileDevice::ReadOther | QFileDevice::WriteOther |
+                                          QFileDevice::ExeOther | QFileDevice::ReadOwner |
+                                          QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
+    QFile::setPermissions(path(), QFileDevice::WriteOwner);
+    if (geteuid() == 0) {
+        ASSERT_EQ(chown(QFile::encodeName(path()).constData(), kNobody, kNobody), 0);
+    }
+    EXPECT_EQ(asOrdinaryUser([this] {
+                  const auto out = file.update(kDefault, record(1, 6, "Tester"));
+                  return out.saved ? 1
+                                   : (out.error.contains(QStringLiteral("cannot be read")) ? 0 : 2);
+              }),
+              0);
+    QFile::setPermissions(path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    EXPECT_EQ(onDisk(), records);
+    QFile::setPermissions(path(), QFileDevice::WriteOwner);
+    EXPECT_EQ(asOrdinaryUser([this] {
+                  const auto out = file.update(
+                      kDefault,
+                      [](const std::string&) { return std::optional(records::defaultFile()); },
+                      BestTimesFile::Unreadable::Replace);
+                  return out.saved ? 0 : 1;
+              }),
+              0);
+    EXPECT_EQ(onDisk(), QByteArray::fromStdString(records::defaultFile()));
 }
 
 TEST_F(BestTimes, AWriteThatCannotEvenStartTellsWhy) {
@@ -131,6 +191,16 @@ TEST_F(BestTimes, AStaleLockLeftByACrashedCopyDoesNotBlockSaving) {
     ASSERT_TRUE(QFile::exists(path() + QStringLiteral(".lock")));
     EXPECT_TRUE(file.update(kDefault, record(3, 99, "Cy")).saved);
     EXPECT_EQ(file.load(), "\"999999 99MrNobodyMrNobodyCy      \"");
+}
+
+// The player who deletes the file starts the records afresh: nothing comes back from memory.
+TEST_F(BestTimes, AFileDeletedByHandBetweenTwoSavesStartsAgainFromTheDefaults) {
+    const auto first = file.update(kDefault, record(2, 45, "Ann"));
+    ASSERT_TRUE(first.saved);
+    ASSERT_TRUE(QFile::remove(path()));
+    const auto out = file.update(first.scores, record(1, 7, "Bo"));
+    EXPECT_EQ(out.scores, "\"  7999999Bo      MrNobodyMrNobody\"");
+    EXPECT_EQ(onDisk(), QByteArray("\"  7999999Bo      MrNobodyMrNobody\"\r\n"));
 }
 
 }  // namespace

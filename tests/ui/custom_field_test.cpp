@@ -82,11 +82,16 @@ TEST_F(CustomField, OpensOnceWithTheFieldInForceAndItsControlsInPlace) {
         QTest::keyClick(d->focusWidget(), Qt::Key_Tab);
     }
     EXPECT_EQ(order.join(QLatin1Char(' ')), QStringLiteral("OK Acr Dwn TM Cancel"));
-    // The captions come last in the tab order: their access keys all lead to OK.
+    // The captions come last in the tab order: their access keys all lead to OK, and press
+    // nothing.
+    auto* ok = child<QPushButton>(d, "OK");
     for (Qt::Key key : {Qt::Key_H, Qt::Key_W, Qt::Key_M}) {
         child(d, "TM")->setFocus();
         QTest::keyClick(d->focusWidget(), key, Qt::AltModifier);
-        EXPECT_EQ(d->focusWidget(), child<QPushButton>(d, "OK")) << key;
+        EXPECT_EQ(d->focusWidget(), ok) << key;
+        EXPECT_FALSE(ok->isDown()) << key;
+        QTest::qWait(200);  // longer than a button's animated click
+        EXPECT_TRUE(d->isVisible()) << key;
     }
 
     // Later openings keep the texts as typed, even over a fixed level chosen in between.

@@ -65,20 +65,21 @@ protected:
 };
 
 // The field has the keyboard from the start; its cursor starts at the top left and every key
-// stops at the field's edges.
+// stops at the field's edges, on a field wider than it is high so that rows and columns differ.
 TEST_F(Keys, ArrowsHomeEndAndPagesMoveTheCursorWithinTheField) {
+    window.findChild<QAction*>(QStringLiteral("mnuHard"))->trigger();
     EXPECT_TRUE(field()->hasFocus());
     const auto at = [this](std::initializer_list<Qt::Key> list) {
         keys(list);
         return field()->cursorSquare();
     };
     EXPECT_EQ(at({Qt::Key_Left, Qt::Key_Up}), 1);
-    EXPECT_EQ(at({Qt::Key_Right, Qt::Key_Down}), 10);
-    EXPECT_EQ(at({Qt::Key_End}), 16);
-    EXPECT_EQ(at({Qt::Key_Right}), 16);
-    EXPECT_EQ(at({Qt::Key_PageDown}), 64);
-    EXPECT_EQ(at({Qt::Key_Down}), 64);
-    EXPECT_EQ(at({Qt::Key_Home}), 57);
+    EXPECT_EQ(at({Qt::Key_Right, Qt::Key_Down}), 32);
+    EXPECT_EQ(at({Qt::Key_End}), 60);
+    EXPECT_EQ(at({Qt::Key_Right}), 60);
+    EXPECT_EQ(at({Qt::Key_PageDown}), 480);
+    EXPECT_EQ(at({Qt::Key_Down}), 480);
+    EXPECT_EQ(at({Qt::Key_Home}), 451);
     EXPECT_EQ(at({Qt::Key_PageUp}), 1);
 }
 
@@ -189,15 +190,42 @@ TEST_F(Keys, TabTakesTheKeysToTheFaceWhereSpaceAndEnterStartANewGame) {
     EXPECT_EQ(shot().pixel(face.topLeft()), plain.pixel(face.topLeft()));
 }
 
-TEST_F(Keys, TheCursorKeepsItsPlaceWithinASmallerField) {
+TEST_F(KeysOnCustom, TheCursorKeepsItsPlaceWithinASmallerField) {
+    settings.across = 30;  // the largest field, then Expert: as wide, less high
+    settings.down = 24;
+    keys({Qt::Key_F2, Qt::Key_End, Qt::Key_PageDown});
+    EXPECT_EQ(field()->cursorSquare(), 720);
     window.findChild<QAction*>(QStringLiteral("mnuHard"))->trigger();
-    keys({Qt::Key_End, Qt::Key_PageDown});
     EXPECT_EQ(field()->cursorSquare(), 480);
     window.findChild<QAction*>(QStringLiteral("mnuBeginner"))->trigger();
     random.scriptMines(kMines, 64);
     random.scriptMines({60}, 64);  // in place of 64, where the first release is
     keys({Qt::Key_F});
     EXPECT_EQ(field()->boxPicture(64), 401);
+}
+
+// A held key ends at its own release, on the square it went down on, whatever other keys do
+// meanwhile, or when the field loses the keyboard; a new game leaves it nothing to end.
+TEST_F(Keys, AHeldKeyEndsOnItsSquareAtItsReleaseOrAFocusLossAndNotAfterANewGame) {
+    random.scriptMines(kMines, 64);
+    keys({Qt::Key_Right, Qt::Key_Right, Qt::Key_Right});
+    QTest::keyPress(field(), Qt::Key_Space);
+    keys({Qt::Key_Right, Qt::Key_F});
+    EXPECT_FALSE(settings.minesplaced);
+    QTest::keyRelease(field(), Qt::Key_Space);
+    EXPECT_EQ(field()->boxPicture(4), 302);
+    EXPECT_EQ(field()->boxPicture(5), 400);
+
+    QTest::keyPress(field(), Qt::Key_F);  // on square 5
+    field()->clearFocus();
+    EXPECT_EQ(field()->boxPicture(5), 401);
+    field()->setFocus();
+
+    QTest::keyPress(field(), Qt::Key_F);
+    keys({Qt::Key_F2});
+    random.scriptMines(kMines, 64);
+    QTest::keyRelease(field(), Qt::Key_F);
+    EXPECT_FALSE(settings.minesplaced);
 }
 
 }  // namespace

@@ -101,6 +101,34 @@ TEST(Pictures, DigitsFacesAndTilesAreAllDifferent) {
     }
 }
 
+TEST(Pictures, AWrongFlagIsTheSetsOwnFlagCrossedOut) {
+    // After a loss a wrong flag must read as the flag the player put down, not as a mine: most
+    // of the picture, and most of the flag's own pixels (where it differs from the covered
+    // square), are the flag picture's; only the cross may take some.
+    for (int set = 0; set < game::kTileSets; ++set) {
+        SCOPED_TRACE(set);
+        const QImage covered = load(game::tilePicture(set, game::Tile::Covered));
+        const QImage flag = load(game::tilePicture(set, game::Tile::Flag));
+        const QImage wrong = load(game::tilePicture(set, game::Tile::WrongFlag));
+        ASSERT_EQ(wrong.size(), flag.size());
+        int same = 0;
+        int flagPixels = 0;
+        int flagKept = 0;
+        for (int y = 0; y < flag.height(); ++y) {
+            for (int x = 0; x < flag.width(); ++x) {
+                const bool kept = wrong.pixel(x, y) == flag.pixel(x, y);
+                same += kept ? 1 : 0;
+                if (flag.pixel(x, y) != covered.pixel(x, y)) {
+                    ++flagPixels;
+                    flagKept += kept ? 1 : 0;
+                }
+            }
+        }
+        EXPECT_GE(3 * same, 2 * flag.width() * flag.height());
+        EXPECT_GT(2 * flagKept, flagPixels);
+    }
+}
+
 TEST(Pictures, BorderSlicesHaveTheirProfiles) {
     EXPECT_EQ(profile(load(game::kSideEdge), true), runs({{3, kWhite}, {6, kLight}, {3, kDark}}));
     EXPECT_EQ(profile(load(game::kBottomEdge), false),

@@ -50,8 +50,9 @@ def cross_out(pic, left, top, size, colour, thickness=2, edge=None):
     """An X in the square of `size` px at (left, top): each bar is
     `thickness` px across a row and moves one pixel per row, so the X spans
     `size` columns and `size - thickness + 1` rows and is symmetric.  With
-    `edge`, the pixels just left and right of each bar take that colour, so
-    the X stays apart from art of its own colour beneath it."""
+    `edge`, art of the X's own colour just left and right of a bar takes that
+    colour, so the X stays apart from it (a red X over a red pennant) while
+    the ground around the X stays as it was."""
     bars = set()
     for i in range(size - thickness + 1):
         for dx in range(i, i + thickness):
@@ -59,7 +60,8 @@ def cross_out(pic, left, top, size, colour, thickness=2, edge=None):
     if edge is not None:
         for x, y in bars:
             for side in (x - 1, x + 1):
-                if (side, y) not in bars:
+                inside = 0 <= side < pic.width
+                if inside and (side, y) not in bars and pic.px[y][side] == colour:
                     pic.put(side, y, edge)
     for x, y in bars:
         pic.put(x, y, colour)

@@ -1,7 +1,7 @@
 """Tile set 0 (300..308, 400..406): the classic grey look."""
 
 from .canvas import Picture
-from .squares import TILE, raised_square, with_art
+from .squares import TILE, cross_out, raised_square, with_art
 
 NUMERALS = {
     1: ("b", [
@@ -174,13 +174,8 @@ def covered_square():
     return raised_square(TILE, 1, 1)
 
 
-def red_cross(pic):
-    """The 2 px red X that marks a wrong flag."""
-    for i in range(1, TILE - 2):
-        for x, y in ((i, i), (i + 1, i), (TILE - 2 - i, i), (TILE - 3 - i, i)):
-            if 1 <= x <= TILE - 3:
-                pic.put(x, y, "r")
-    return pic
+def flag_square():
+    return with_art(covered_square(), FLAG, x=2, y=2)
 
 
 def draw():
@@ -188,10 +183,12 @@ def draw():
     for n, (ink, grid) in NUMERALS.items():
         pics[300 + n] = with_art(open_square(), grid, ink)
     pics[400] = covered_square()
-    pics[401] = with_art(covered_square(), FLAG, x=2, y=2)
+    pics[401] = flag_square()
     pics[402] = with_art(open_square(), MINE)
     pics[403] = with_art(open_square("r"), MINE)
-    pics[404] = red_cross(with_art(open_square(), MINE))
+    # A wrong flag: the flag crossed out across the whole face, with a black line
+    # between the red X and the red pennant so that the two stay apart.
+    pics[404] = cross_out(flag_square(), 1, 1, TILE - 3, "r", edge="k")
     pics[405] = with_art(covered_square(), QUESTION, "k", x=4, y=2)
     pics[406] = with_art(open_square(), QUESTION, "k", x=4, y=2)
     return pics

@@ -149,6 +149,10 @@ def covered_square():
     return beveled_square(TILE, 2)
 
 
+def flag_square():
+    return with_art(covered_square(), tileset0.FLAG, x=3, y=2)
+
+
 def in_open_area(pic, grid, ink=None):
     """Centres art in the open area right of and below the grid line (an odd
     pixel left over goes right/down)."""
@@ -164,10 +168,10 @@ def draw():
     for n, (ink, grid) in NUMERALS.items():
         pics[1300 + n] = in_open_area(open_square(), grid, ink)
     pics[1400] = covered_square()
-    pics[1401] = with_art(covered_square(), tileset0.FLAG, x=3, y=2)
+    pics[1401] = flag_square()
     pics[1402] = in_open_area(open_square(), tileset0.MINE)
     pics[1403] = in_open_area(open_square("r"), tileset0.MINE)
-    pics[1404] = cross_out(in_open_area(open_square(), tileset0.MINE), 2, 2, TILE - 3, "r")
+    pics[1404] = cross_out(flag_square(), 2, 2, TILE - 4, "r", edge="k")   # inside the bevel
     pics[1405] = with_art(covered_square(), QUESTION, "k", x=4, y=2)
     pics[1406] = in_open_area(open_square(), QUESTION, "k")
     return pics

@@ -59,6 +59,10 @@ def marked_square(grid, x, y):
     return pic
 
 
+def flag_square():
+    return marked_square(FLAG, 3, 2)
+
+
 def inverted(pic):
     """Swaps black and white: the exploded mine shows white on black."""
     for row in pic.px:
@@ -75,10 +79,11 @@ def draw():
     for n, (_, grid) in tileset0.NUMERALS.items():
         pics[2300 + n] = with_art(open_square(), grid, "k")
     pics[2400] = covered_square()
-    pics[2401] = marked_square(FLAG, 3, 2)
+    pics[2401] = flag_square()
     pics[2402] = mine_square()
     pics[2403] = inverted(mine_square())
-    pics[2404] = cross_out(mine_square(), 1, 1, TILE - 2, "k", edge="w")
+    # The X spans the plate; white where it meets the flag keeps the two apart.
+    pics[2404] = cross_out(flag_square(), 2, 2, TILE - 4, "k", edge="w")
     pics[2405] = marked_square(tileset0.QUESTION, 4, 3)
     pics[2406] = with_art(open_square(), tileset0.QUESTION, "k", x=4, y=2)
     return pics

@@ -64,7 +64,8 @@ def draw():
     pics[3401] = flagged_square()
     pics[3402] = mine_square("w", "r")
     pics[3403] = mine_square("r", "w")
-    pics[3404] = cross_out(mine_square("w", "r"), 2, 2, TILE - 3, "k")
+    # Black, the one colour that stands out on both the red block and the white flag.
+    pics[3404] = cross_out(flagged_square(), 2, 2, TILE - 4, "k")
     pics[3405] = tileset1.in_open_area(tileset1.covered_square(), tileset1.QUESTION, "k")
     pics[3406] = tileset1.in_open_area(block(0), tileset1.QUESTION, "k")
     return pics

@@ -11,7 +11,7 @@ magenta one.
 
 from . import tileset0
 from .canvas import Picture
-from .squares import SMALL_QUESTION as QUESTION, TILE, with_art
+from .squares import SMALL_QUESTION as QUESTION, TILE, cross_out, with_art
 
 GROUND = "o"
 
@@ -140,6 +140,10 @@ def raised_ground():
     return pic
 
 
+def flag_square():
+    return with_art(raised_ground(), FLAG, x=3, y=3)
+
+
 def planted(grid, ink=None):
     return with_art(open_ground(), grid, ink)
 
@@ -170,10 +174,10 @@ def draw():
     for n, (thing, colour, rows) in IN_ROWS.items():
         pics[5300 + n] = in_rows(thing, colour, rows)
     pics[5400] = with_art(raised_ground(), UNKNOWN, "y")
-    pics[5401] = with_art(raised_ground(), FLAG, x=3, y=3)
+    pics[5401] = flag_square()
     pics[5402] = planted(MINE)
     pics[5403] = with_art(open_ground("r"), MINE)
-    pics[5404] = tileset0.red_cross(planted(MINE))
+    pics[5404] = cross_out(flag_square(), 2, 2, TILE - 4, "r", edge="k")
     pics[5405] = with_art(raised_ground(), QUESTION, "f", x=5, y=3)
     pics[5406] = with_art(open_ground(), QUESTION, "f", x=5, y=3)
     return pics

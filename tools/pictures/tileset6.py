@@ -8,7 +8,7 @@ die for the one that went off.
 """
 
 from .canvas import Picture
-from .squares import SMALL_QUESTION as QUESTION, TILE, with_art
+from .squares import SMALL_QUESTION as QUESTION, TILE, cross_out, with_art
 
 BAIZE = "g"
 
@@ -107,22 +107,17 @@ def pips(count):
     return pic
 
 
-def red_x(pic):
-    """A 2 px red X over the die's face, as on a wrong flag."""
-    for i in range(10):
-        for x in (3 + i, 4 + i, 12 - i, 11 - i):
-            if 3 <= x <= 12:
-                pic.put(x, 3 + i, "r")
-    return pic
+def flag_die():
+    return with_art(covered_die(), FLAG, x=3, y=3)
 
 
 def draw():
     pics = {6300 + n: pips(n) for n in range(9)}
     pics[6400] = covered_die()
-    pics[6401] = with_art(covered_die(), FLAG, x=3, y=3)
+    pics[6401] = flag_die()
     pics[6402] = with_art(white_die(), MINE, x=3, y=3)
     pics[6403] = with_art(die("r", shadow="m"), MINE, x=3, y=3)
-    pics[6404] = red_x(with_art(white_die(), MINE, x=3, y=3))
+    pics[6404] = cross_out(flag_die(), 3, 3, TILE - 6, "r", edge="k")   # within the rim
     pics[6405] = with_art(covered_die(), QUESTION, "w", x=5, y=4)
     pics[6406] = with_art(white_die(), QUESTION, "n", x=5, y=4)
     return pics

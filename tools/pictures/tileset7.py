@@ -1,7 +1,7 @@
 """Tile set 7 (7300..7308, 7400..7406): set 0 at twice the size."""
 
 from .canvas import Picture
-from .squares import BIG, raised_square, with_art
+from .squares import BIG, cross_out, raised_square, with_art
 
 
 # Everything sits where set 0 puts it, at twice the size, so the two sets
@@ -304,17 +304,8 @@ def big_covered_square():
     return raised_square(BIG, 2, 2)
 
 
-def big_red_cross(pic):
-    """Set 0's red X at twice its size: each bar is four pixels across a row
-    but moves one pixel per row, so the bars are smooth, and they stop where
-    set 0's stop."""
-    far = BIG - 3                       # mirrors x about the open area's middle
-    for y in range(2, BIG - 4):
-        for x in range(y, y + 4):
-            for px in (x, far - x):
-                if 2 <= px <= BIG - 5:
-                    pic.put(px, y, "r")
-    return pic
+def big_flag_square():
+    return with_art(big_covered_square(), BIG_FLAG, x=4, y=4)
 
 
 def draw():
@@ -323,10 +314,12 @@ def draw():
     for n, (ink, grid) in BIG_NUMERALS.items():
         pics[7300 + n] = with_art(big_open_square(), grid, ink, box=box)
     pics[7400] = big_covered_square()
-    pics[7401] = with_art(big_covered_square(), BIG_FLAG, x=4, y=4)
+    pics[7401] = big_flag_square()
     pics[7402] = with_art(big_open_square(), BIG_MINE, box=box)
     pics[7403] = with_art(big_open_square("r"), BIG_MINE, box=box)
-    pics[7404] = big_red_cross(with_art(big_open_square(), BIG_MINE, box=box))
+    # Set 0's cross doubled, except for the black line that parts it from the pennant:
+    # one pixel is enough at this size.
+    pics[7404] = cross_out(big_flag_square(), 2, 2, BIG - 6, "r", thickness=4, edge="k")
     pics[7405] = with_art(big_covered_square(), BIG_QUESTION, "k", x=8, y=4)
     pics[7406] = with_art(big_open_square(), BIG_QUESTION, "k", x=8, y=4)
     return pics
