@@ -3,6 +3,7 @@
 
 #include <QPointer>
 #include <algorithm>
+#include <utility>
 
 #include "ui/field_widget.h"
 
@@ -48,16 +49,21 @@ QAccessibleInterface* FieldAccessible::part(Part p) const {
     return QAccessible::accessibleInterface(id);
 }
 
+QAccessible::Id& FieldAccessible::cellId(int k) const {
+    const int row = (k - 1) / across();
+    const int column = (k - 1) % across();
+    return cells_[static_cast<std::size_t>(row * game::kMaxAcross + column)];
+}
+
 QAccessibleInterface* FieldAccessible::cell(int k) const {
     const int a = across();
     if (k < 1 || k > a * down()) {
         return nullptr;
     }
-    const int row = (k - 1) / a;
-    const int column = (k - 1) % a;
-    QAccessible::Id& id = cells_[static_cast<std::size_t>(row * game::kMaxAcross + column)];
+    QAccessible::Id& id = cellId(k);
     if (id == 0) {
-        id = QAccessible::registerAccessibleInterface(new CellAccessible(*this, row, column));
+        id = QAccessible::registerAccessibleInterface(
+            new CellAccessible(*this, (k - 1) / a, (k - 1) % a));
     }
     return QAccessible::accessibleInterface(id);
 }
@@ -101,12 +107,23 @@ QAccessibleInterface* FieldAccessible::childAt(int x, int y) const {
 }
 
 QAccessibleInterface* FieldAccessible::focusChild() const {
-    return field().hasFocus() ? cell(field().cursorSquare()) : nullptr;
+    return field().hasFocus() ? focused() : nullptr;
 }
 
 void FieldAccessible::boxShown(int k) {
-    if (k <= across() * down()) {
+    const int n = across() * down();
+    if (k <= n) {
         changed_.set(static_cast<std::size_t>(k));
+    }
+    if (!acting_ && k >= 1 && k <= n) {
+        clearNews();  // a click changed the field: the last key's news is out of date
+    } else if (acting_) {
+        if (k >= 1 && k <= n && showsOpen(field().boxPicture(k))) {
+            ++opened_;
+        } else if (k == 0 && !gameStatus(field()).isEmpty()) {
+            // Told at once, before anything the end of a game brings up (a record's prompt).
+            finishAction();
+        }
     }
     if (!telling_) {
         telling_ = true;
@@ -163,6 +180,9 @@ void FieldAccessible::tell() {
     };
     tellValue(kMineCounter, toldMines_);
     tellValue(kClock, toldClock_);
+    if (std::exchange(newGame_, false)) {
+        tellNewGame();
+    }
     const QString status = gameStatus(field());
     if (status != toldStatus_) {
         toldStatus_ = status;
@@ -177,15 +197,12 @@ void FieldAccessible::tell() {
 
 void FieldAccessible::fieldBuilt() {
     changed_.reset();
+    acting_ = false;
     QAccessibleTableModelChangeEvent event(part(kTable),
                                            QAccessibleTableModelChangeEvent::ModelReset);
     QAccessible::updateAccessibility(&event);
+    newGame_ = true;
     boxShown(0);  // the counters and the face start again
-}
-
-void FieldAccessible::cursorMoved() {
-    QAccessibleEvent event(cell(field().cursorSquare()), QAccessible::Focus);
-    QAccessible::updateAccessibility(&event);
 }
 
 }  // namespace ui

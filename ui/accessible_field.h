@@ -5,7 +5,10 @@
 #include <QAccessibleWidget>
 #include <array>
 #include <bitset>
+#include <functional>
+#include <vector>
 
+#include "game/form1_view.h"
 #include "game/limits.h"
 #include "ui/accessible_parts.h"
 #include "ui/field_widget.h"
@@ -29,6 +32,10 @@ public:
     int indexOfPart(const QAccessibleInterface* child) const;
     // The cell under a point of the screen, given where the squares lie together.
     QAccessibleInterface* cellAt(const QRect& squares, int x, int y) const;
+    // The square under the keyboard's cursor, or the face when it has the keys.
+    QAccessibleInterface* focused() const;
+    // What the object the keys act on has to tell since the last key; empty for any other.
+    QString newsFor(const QAccessibleInterface* iface) const;
 
     QString text(QAccessible::Text t) const override;
     int childCount() const override { return kParts; }
@@ -41,10 +48,32 @@ public:
 
     void boxShown(int k);
     void fieldBuilt();
+    // The keys moved to another square or to the face: it is told, with no news.
     void cursorMoved();
+    // The field took the keyboard: the reader lands where the keys are, with the news that
+    // came while it was elsewhere (a new game from a menu or a dialog), but not with news it
+    // was told before it left.
+    void focusIn();
+    void focusOut() { newsStale_ = newsTold_; }
+    // A key's release on a square, from before it acts to when it has done all it does.
+    void actionStarted(game::Button button);
+    void actionFinished();
+    void countersAsked();
+    // Runs `then` once a reader has read the news last told and had a moment to speak it, or
+    // after a while if none reads it.
+    void afterNewsRead(std::function<void()> then);
 
 private:
     void tell();
+    QAccessible::Id& cellId(int k) const;
+    // Gives the focus's object a new identity that carries `news`, and moves the focus to it.
+    void tellNews(const QString& news);
+    void tellNewGame();
+    void sendFocus();
+    void clearNews();
+    void finishAction();
+    void runWaitingIn(int ms) const;
+    int counter(Part p) const;
 
     mutable std::array<QAccessible::Id, kParts> parts_{};
     // By row * kMaxAcross + column: a cell stands for a place in the field, whatever its size.
@@ -54,9 +83,23 @@ private:
     // or a counter's three digits make one burst of news rather than a stream of half-states.
     std::bitset<game::kTableSize> changed_;
     bool telling_ = false;
+    bool newGame_ = false;  // a new game waits to be told
     int toldMines_ = 0;
     int toldClock_ = 0;
     QString toldStatus_;
+
+    // The release being carried out, and the squares it has uncovered so far.
+    bool acting_ = false;
+    game::Button action_ = game::Button::Left;
+    int opened_ = 0;
+
+    QString news_;
+    QAccessible::Id newsId_ = 0;  // the identity that tells it
+    bool newsTold_ = false;       // the focus has come to it since
+    bool newsStale_ = false;      // and the field has lost the keyboard since then
+    mutable bool newsRead_ = false;
+    std::vector<std::function<void()>> waiting_;  // for the news to be read
+    mutable int waitTurn_ = 0;                    // the last time set for it
 };
 
 // The field widget's interface, made by Qt's factory at its first use.

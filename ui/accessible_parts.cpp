@@ -59,6 +59,22 @@ int squareCount(const FieldLayout& layout) {
 
 }  // namespace
 
+bool showsOpen(game::PictureId picture) {
+    const int role = game::tileRole(picture);
+    const int open = static_cast<int>(game::Tile::Open);
+    return role >= open && role <= open + kMostMinesAround;
+}
+
+int explodedSquare(const FieldWidget& field) {
+    const int n = squareCount(field.fieldLayout());
+    for (int k = 1; k <= n; ++k) {
+        if (game::tileRole(field.boxPicture(k)) == static_cast<int>(game::Tile::Exploded)) {
+            return k;
+        }
+    }
+    return 0;
+}
+
 QString gameStatus(const FieldWidget& field) {
     switch (field.facePicture()) {
         case game::kFaceLost:
@@ -130,11 +146,20 @@ QString FaceAccessible::text(QAccessible::Text t) const {
     switch (t) {
         case QAccessible::Name:
             return QStringLiteral("New game");
-        case QAccessible::Description:
-            return gameStatus(widget());
+        case QAccessible::Description: {
+            const QString news = field_.newsFor(this);
+            return news.isEmpty() ? gameStatus(widget()) : news;
+        }
         default:
             return {};
     }
+}
+
+QAccessible::State FaceAccessible::state() const {
+    QAccessible::State s;
+    s.focusable = true;
+    s.focused = widget().hasFocus() && widget().faceHasKeys();
+    return s;
 }
 
 QRect FaceAccessible::rect() const {
@@ -161,7 +186,9 @@ int CellAccessible::square() const {
 
 QString CellAccessible::text(QAccessible::Text t) const {
     if (t == QAccessible::Description) {
-        return gameStatus(widget());  // so that the end of a game is read where the player is
+        // What the last key did, or else the end of a game, read where the player is.
+        const QString news = field_.newsFor(this);
+        return news.isEmpty() ? gameStatus(widget()) : news;
     }
     if (t != QAccessible::Name) {
         return {};
@@ -179,7 +206,8 @@ QRect CellAccessible::rect() const {
 QAccessible::State CellAccessible::state() const {
     QAccessible::State s;
     s.focusable = true;
-    s.focused = widget().hasFocus() && widget().cursorSquare() == square();
+    s.focused =
+        widget().hasFocus() && !widget().faceHasKeys() && widget().cursorSquare() == square();
     return s;
 }
 
@@ -222,7 +250,8 @@ QAccessibleInterface* TableAccessible::childAt(int x, int y) const {
 }
 
 QAccessibleInterface* TableAccessible::focusChild() const {
-    return widget().hasFocus() ? field_.cell(widget().cursorSquare()) : nullptr;
+    return widget().hasFocus() && !widget().faceHasKeys() ? field_.cell(widget().cursorSquare())
+                                                          : nullptr;
 }
 
 QString TableAccessible::text(QAccessible::Text t) const {

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "game/limits.h"
+#include "game/pictures.h"
 
 namespace ui {
 
@@ -17,6 +18,10 @@ enum Part { kMineCounter, kFace, kClock, kTable, kParts };
 
 // The end of a game, as the face shows it; empty while one is on.
 QString gameStatus(const FieldWidget& field);
+// Whether a square's picture shows it uncovered, with or without a number.
+bool showsOpen(game::PictureId picture);
+// The square whose mine went off, 0 for none.
+int explodedSquare(const FieldWidget& field);
 
 // A part of the field that is no widget of its own. Qt's accessibility cache owns it once it
 // is registered; the field's own interface hands it back to the cache when the field goes.
@@ -75,6 +80,7 @@ public:
     QString text(QAccessible::Text t) const override;
     QRect rect() const override;
     QAccessible::Role role() const override { return QAccessible::PushButton; }
+    QAccessible::State state() const override;
     void* interface_cast(QAccessible::InterfaceType t) override {
         return t == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
                                                  : nullptr;
@@ -131,7 +137,9 @@ public:
     QAccessibleInterface* focusChild() const override;
     QString text(QAccessible::Text t) const override;
     QRect rect() const override;
-    QAccessible::Role role() const override { return QAccessible::Table; }
+    // A grouping rather than a table: readers read a table's whole row at every move up or
+    // down, where a player wants the one square the cursor moved to.
+    QAccessible::Role role() const override { return QAccessible::Grouping; }
     void* interface_cast(QAccessible::InterfaceType t) override {
         return t == QAccessible::TableInterface ? static_cast<QAccessibleTableInterface*>(this)
                                                 : nullptr;

@@ -25,7 +25,7 @@ void tellFocusLater(FieldWidget& field) {
         w,
         [w] {
             if (FieldAccessible* a = fieldAccessible(*w); a != nullptr && w->hasFocus()) {
-                a->cursorMoved();
+                a->focusIn();
             }
         },
         Qt::QueuedConnection);
@@ -53,9 +53,41 @@ void accessibleFocusIn(FieldWidget& field) {
     tellFocusLater(field);
 }
 
+void accessibleFocusOut(FieldWidget& field) {
+    if (FieldAccessible* a = fieldAccessible(field)) {
+        a->focusOut();
+    }
+}
+
 void accessibleCursorMoved(FieldWidget& field) {
     if (FieldAccessible* a = fieldAccessible(field)) {
         a->cursorMoved();
+    }
+}
+
+void accessibleActionStarted(FieldWidget& field, game::Button button) {
+    if (FieldAccessible* a = fieldAccessible(field)) {
+        a->actionStarted(button);
+    }
+}
+
+void accessibleActionFinished(FieldWidget& field) {
+    if (FieldAccessible* a = fieldAccessible(field)) {
+        a->actionFinished();
+    }
+}
+
+void accessibleAfterNewsRead(FieldWidget& field, std::function<void()> then) {
+    if (FieldAccessible* a = fieldAccessible(field)) {
+        a->afterNewsRead(std::move(then));
+    } else {
+        then();
+    }
+}
+
+void accessibleCountersAsked(FieldWidget& field) {
+    if (FieldAccessible* a = fieldAccessible(field)) {
+        a->countersAsked();
     }
 }
 

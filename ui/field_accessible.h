@@ -3,6 +3,9 @@
 #define FIELDCLEAR_UI_FIELD_ACCESSIBLE_H
 
 #include <QAccessible>
+#include <functional>
+
+#include "game/form1_view.h"
 
 namespace ui {
 
@@ -38,6 +41,12 @@ void accessibleBoxShown(FieldWidget& field, int k);  // k = 0 for the face
 void accessibleFieldBuilt(FieldWidget& field);
 void accessibleCursorMoved(FieldWidget& field);
 void accessibleFocusIn(FieldWidget& field);
+void accessibleFocusOut(FieldWidget& field);
+// A key's release on a square: before it acts, and once it has done all it does.
+void accessibleActionStarted(FieldWidget& field, game::Button button);
+void accessibleActionFinished(FieldWidget& field);
+void accessibleCountersAsked(FieldWidget& field);
+void accessibleAfterNewsRead(FieldWidget& field, std::function<void()> then);
 
 }  // namespace ui
 

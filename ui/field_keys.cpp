@@ -16,15 +16,19 @@ constexpr QRgb kInnerRing = 0xFFFFFF00;
 // Each ring is a sixteenth of the square wide: one picture pixel of a small tile.
 constexpr int kRingsAcross = 16;
 
-std::optional<game::Button> buttonFor(int key) {
+// The key that reads the mine counter and the clock to a screen reader.
+constexpr int kCountersKey = Qt::Key_C;
+
+std::optional<game::Button> buttonFor(int key, bool onFace) {
     switch (key) {
         case Qt::Key_Space:
             return game::Button::Left;
         case Qt::Key_F:
-            return game::Button::Right;
+            return onFace ? std::nullopt : std::optional(game::Button::Right);
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            return game::Button::Middle;
+            // The face is a button: Enter presses it as Space does.
+            return onFace ? game::Button::Left : game::Button::Middle;
         default:
             return std::nullopt;
     }
@@ -50,11 +54,19 @@ void FieldKeys::resize(int across, int down) {
     down_ = down;
     row_ = std::min(row_, down - 1);
     column_ = std::min(column_, across - 1);
-    shown_ = false;
+    shown_ = shown_ && onFace_;  // the face that started the game keeps the keys
     heldKey_ = 0;
 }
 
 bool FieldKeys::move(int key) {
+    // Only two places take the keys: Tab and Shift+Tab both go to the other one.
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+        onFace_ = !onFace_;
+        return true;
+    }
+    if (onFace_) {
+        return false;
+    }
     switch (key) {
         case Qt::Key_Left:
             column_ = std::max(column_ - 1, 0);
@@ -89,12 +101,16 @@ FieldKeys::Press FieldKeys::press(const QKeyEvent& event) {
     if (isShortcut(event)) {
         return {};
     }
-    const int before = shown_ ? square() : 0;
+    const bool wasShown = shown_;
+    const int before = at();
     if (move(event.key())) {
         shown_ = true;
-        return {true, square() != before, std::nullopt};
+        return {true, !wasShown || at() != before, std::nullopt};
     }
-    const auto button = buttonFor(event.key());
+    if (event.key() == kCountersKey) {
+        return {true, false, std::nullopt, !event.isAutoRepeat()};
+    }
+    const auto button = buttonFor(event.key(), onFace_);
     if (!button) {
         return {};
     }
@@ -105,8 +121,8 @@ FieldKeys::Press FieldKeys::press(const QKeyEvent& event) {
     }
     shown_ = true;
     heldKey_ = event.key();
-    held_ = {square(), *button};
-    return {true, square() != before, button};
+    held_ = {at(), *button};
+    return {true, !wasShown, button};
 }
 
 std::optional<FieldKeys::Release> FieldKeys::release(const QKeyEvent& event) {

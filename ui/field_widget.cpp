@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/field_widget.h"
 
+#include <QEventLoop>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPointer>
+#include <QTimer>
 #include <QtMath>
 #include <algorithm>
+#include <memory>
 #include <optional>
 
 namespace ui {
@@ -16,6 +20,9 @@ namespace {
 // Where a fractional ratio leaves the widget a sliver larger than the field, the sliver
 // continues the window's dark outer edge.
 constexpr QRgb kOuterEdge = 0xFF808080;
+
+// Longer than a screen reader takes to read and speak what a key did (see accessible_focus.cpp).
+constexpr int kLongestNewsWaitMs = 5000;
 
 std::optional<game::Button> buttonCode(Qt::MouseButton button) {
     switch (button) {
@@ -38,8 +45,9 @@ FieldWidget::FieldWidget(QWidget* parent) : QWidget(parent) {
     installFieldAccessibility();
 }
 
-void FieldWidget::build(int across, int down, int tile) {
+void FieldWidget::build(int across, int down, int tile, game::Level level) {
     layout_ = layoutField(across, down, tile);
+    level_ = level;
     grabbed_ = -1;
     keys_.resize(across, down);
     fitToScreen();
@@ -86,6 +94,31 @@ QRect FieldWidget::squareRect(int k) const {
     return layout_.elements[static_cast<std::size_t>(layout_.firstBox + k - 1)].rect;
 }
 
+void FieldWidget::waitForNewsRead() {
+    if (!listening_.active()) {
+        return;
+    }
+    QEventLoop wait;
+    auto done = std::make_shared<bool>(false);
+    accessibleAfterNewsRead(*this, [done, w = QPointer<QEventLoop>(&wait)] {
+        *done = true;
+        if (w) {
+            w->quit();
+        }
+    });
+    if (!*done) {
+        // Should the reader's side go away meanwhile, nothing else would end the wait.
+        QTimer::singleShot(kLongestNewsWaitMs, &wait, &QEventLoop::quit);
+        wait.exec();
+    }
+}
+
+// The square or the face the keys act on.
+QRect FieldWidget::cursorRect() const {
+    return keys_.onFace() ? layout_.elements[static_cast<std::size_t>(layout_.face)].rect
+                          : squareRect(keys_.square());
+}
+
 QRect FieldWidget::screenRect(const QRect& content) const {
     const QRect logical = scale_.toLogical(content);
     return QRect(mapToGlobal(logical.topLeft()), logical.size());
@@ -126,9 +159,9 @@ void FieldWidget::paintEvent(QPaintEvent* event) {
             painter.drawPixmap(target.topLeft(), pictures_.pixmap(e.picture, f));
         }
     }
-    if (keys_.shown() && squareRect(keys_.square()).intersects(dirty)) {
-        const QRect square = squareRect(keys_.square());
-        paintCursor(painter, QRect(square.topLeft() * f, square.size() * f));
+    if (keys_.shown() && cursorRect().intersects(dirty)) {
+        const QRect r = cursorRect();
+        paintCursor(painter, QRect(r.topLeft() * f, r.size() * f));
     }
     if (!scale_.exact()) {
         const QSize field = layout_.clientSize * f;
@@ -159,36 +192,69 @@ void FieldWidget::mouseReleaseEvent(QMouseEvent* event) {
 void FieldWidget::hideCursor() {
     if (keys_.shown()) {
         keys_.hide();
-        update(scale_.toLogical(squareRect(keys_.square())));
+        update(scale_.toLogical(cursorRect()));
     }
 }
 
+// Tab and Shift+Tab move the keys between the squares and the face, within this widget.
+bool FieldWidget::event(QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
+            (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) == 0) {
+            keyPressEvent(key);
+            return true;
+        }
+    }
+    return QWidget::event(event);
+}
+
 void FieldWidget::keyPressEvent(QKeyEvent* event) {
-    const int before = keys_.shown() ? keys_.square() : 0;
+    const QRect before = keys_.shown() ? cursorRect() : QRect();
     const FieldKeys::Press press = keys_.press(*event);
     if (!press.handled) {
         QWidget::keyPressEvent(event);
         return;
     }
     if (press.moved) {
-        if (before != 0) {
-            update(scale_.toLogical(squareRect(before)));
-        }
-        update(scale_.toLogical(squareRect(keys_.square())));
+        update(scale_.toLogical(before));
+        update(scale_.toLogical(cursorRect()));
         if (listening_.active()) {
             accessibleCursorMoved(*this);
         }
     }
+    if (press.counters && listening_.active()) {
+        accessibleCountersAsked(*this);
+    }
     if (press.button) {
-        Q_EMIT boxPressed(keys_.square(), *press.button);
+        if (keys_.onFace()) {
+            Q_EMIT facePressed();
+        } else {
+            Q_EMIT boxPressed(keys_.square(), *press.button);
+        }
     }
 }
 
 void FieldWidget::keyReleaseEvent(QKeyEvent* event) {
-    if (const auto release = keys_.release(*event)) {
-        Q_EMIT boxReleased(release->square, release->button);
+    if (const auto r = keys_.release(*event)) {
+        releaseKey(*r);
     } else {
         QWidget::keyReleaseEvent(event);
+    }
+}
+
+// A key's release, told to a screen reader once it has done all it does.
+void FieldWidget::releaseKey(const FieldKeys::Release& r) {
+    if (r.at == FieldKeys::kFace) {
+        Q_EMIT faceReleased();
+        return;
+    }
+    if (listening_.active()) {
+        accessibleActionStarted(*this, r.button);
+    }
+    Q_EMIT boxReleased(r.at, r.button);
+    if (listening_.active()) {
+        accessibleActionFinished(*this);
     }
 }
 
@@ -203,8 +269,11 @@ void FieldWidget::focusInEvent(QFocusEvent* event) {
 // release would end a drag off the window, on the square that took it.
 void FieldWidget::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
-    if (const auto release = keys_.letGo()) {
-        Q_EMIT boxReleased(release->square, release->button);
+    if (listening_.active()) {
+        accessibleFocusOut(*this);
+    }
+    if (const auto r = keys_.letGo()) {
+        r->at == FieldKeys::kFace ? Q_EMIT faceReleased() : Q_EMIT boxReleased(r->at, r->button);
     }
 }
 

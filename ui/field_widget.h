@@ -23,15 +23,23 @@ class FieldWidget final : public QWidget {
 public:
     explicit FieldWidget(QWidget* parent = nullptr);
 
-    void build(int across, int down, int tile);
+    // A new game's field, of a level the player chose.
+    void build(int across, int down, int tile, game::Level level);
     void showBox(int k, game::PictureId picture);
     void showFace(game::PictureId picture);
 
     const FieldLayout& fieldLayout() const { return layout_; }
+    game::Level level() const { return level_; }
     game::PictureId boxPicture(int k) const;
     game::PictureId facePicture() const;
     // The square under the keyboard's cursor, drawn or not.
     int cursorSquare() const { return keys_.square(); }
+    // Whether the keys act on the face instead of the squares.
+    bool faceHasKeys() const { return keys_.onFace(); }
+    // Returns at once, or, while a screen reader listens, once it has had time to speak what
+    // the last key did: what comes next (a record's prompt) would cut it short. Events go on
+    // meanwhile, the reader's questions among them.
+    void waitForNewsRead();
     // Where picture pixels of the field lie on the screen.
     QRect screenRect(const QRect& content) const;
 
@@ -42,6 +50,7 @@ Q_SIGNALS:
     void faceReleased();
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -54,7 +63,9 @@ private:
     void fitToScreen();
     bool setPicture(int element, game::PictureId picture);
     QRect squareRect(int k) const;
+    QRect cursorRect() const;
     void hideCursor();
+    void releaseKey(const FieldKeys::Release& r);
     void deliver(int element, Qt::MouseButton button, bool press);
 
     FieldLayout layout_;
@@ -63,6 +74,7 @@ private:
     QRect pending_;           // the area changed since the last paint
     int grabbed_ = -1;        // the element that took the first press of the buttons now held
     FieldKeys keys_;
+    game::Level level_ = game::Level::Beginner;
     AccessibilityListening listening_;
 };
 

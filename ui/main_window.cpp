@@ -145,7 +145,7 @@ void MainWindow::moveEvent(QMoveEvent* event) {
 }
 
 void MainWindow::buildField(int across, int down, int tile) {
-    field_->build(across, down, tile);
+    field_->build(across, down, tile, form_.state().levelnum);
     adjustSize();
     centre();
 }
@@ -205,6 +205,8 @@ void MainWindow::scoreload() {
 }
 
 void MainWindow::scorecheck() {
+    // A screen reader speaks the win before the prompt for a record takes the keyboard.
+    field_->waitForNewsRead();
     keeper_.scorecheck(static_cast<int>(form_.state().levelnum), form_.state().seconds);
 }
 

@@ -3,13 +3,16 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 
+#include "support/modal_answer.h"
 #include "support/scripted_random.h"
 #include "ui/main_window.h"
 
@@ -25,6 +28,7 @@ const std::vector<int> kMines = {1, 2, 3, 9, 11, 17, 18, 19, 56, 64};
 // One event as a tool would have read it when it came.
 struct Heard {
     QAccessible::Event type = QAccessible::InvalidEvent;
+    QAccessible::Id id = 0;  // the object's identity: a reader speaks a focus that changes it
     QAccessible::Role role = QAccessible::NoRole;
     QString name;
     QString description;
@@ -38,6 +42,12 @@ std::vector<Heard>& heard() {
     return events;
 }
 
+// Whether the listener reads descriptions, as a reader speaking them does.
+bool& readsDescriptions() {
+    static bool reads = true;
+    return reads;
+}
+
 void listen(QAccessibleEvent* event) {
     QAccessibleInterface* iface = event->accessibleInterface();
     if (iface == nullptr) {
@@ -45,9 +55,12 @@ void listen(QAccessibleEvent* event) {
     }
     Heard h;
     h.type = event->type();
+    h.id = QAccessible::uniqueId(iface);
     h.role = iface->role();
     h.name = iface->text(QAccessible::Name);
-    h.description = iface->text(QAccessible::Description);
+    if (readsDescriptions()) {
+        h.description = iface->text(QAccessible::Description);
+    }
     if (event->type() == QAccessible::ValueChanged) {
         h.value = static_cast<QAccessibleValueChangeEvent*>(event)->value();
     }
@@ -72,6 +85,7 @@ public:
         platform()->setActive(false);
         QAccessible::installUpdateHandler(nullptr);
         heard().clear();
+        readsDescriptions() = true;
     }
     ReaderPresent(const ReaderPresent&) = delete;
     ReaderPresent& operator=(const ReaderPresent&) = delete;
@@ -124,6 +138,31 @@ protected:
         return of;
     }
 
+    // What a reader hears after a key: the focus on an object it has not met, the one it was
+    // on gone, so that it speaks even a square whose name did not change; the news is its
+    // description.
+    struct Told {
+        QString name;
+        QString description;
+        bool fresh = false;
+    };
+    Told hear(Qt::Key k) {
+        const QAccessible::Id before = QAccessible::uniqueId(fieldIface()->focusChild());
+        heard().clear();
+        key(k);
+        const auto focus = take(QAccessible::Focus);
+        if (focus.empty()) {
+            return {};
+        }
+        return {focus.back().name, focus.back().description,
+                focus.back().id != before && QAccessible::accessibleInterface(before) == nullptr};
+    }
+    void keys(std::initializer_list<Qt::Key> list) {
+        for (Qt::Key k : list) {
+            key(k);
+        }
+    }
+
     // The custom 8 x 8 field with 10 mines, where a win asks for no name.
     static game::Module1 custom() {
         game::Module1 m;
@@ -147,7 +186,7 @@ TEST_F(Accessible, TheFieldIsCountersAFaceButtonAndATableOfItsSquares) {
     EXPECT_EQ(part(1)->role(), QAccessible::PushButton);
     EXPECT_EQ(part(1)->text(QAccessible::Name), QStringLiteral("New game"));
     EXPECT_EQ(part(2)->text(QAccessible::Name), QStringLiteral("Time: 0 seconds"));
-    EXPECT_EQ(part(3)->role(), QAccessible::Table);
+    EXPECT_EQ(part(3)->role(), QAccessible::Grouping);  // a table by its interface only
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(part(i)->parent(), field);
         EXPECT_EQ(field->indexOfChild(part(i)), i);
@@ -308,6 +347,177 @@ TEST_F(Accessible, TheLossAndTheWinAreToldAndTheFaceButtonStartsANewGame) {
     ASSERT_EQ(ends.size(), 2u);
     EXPECT_EQ(ends[0].description, QStringLiteral("Game won"));
     EXPECT_EQ(ends[1].description, QStringLiteral("Game won"));
+}
+
+// Space, F, Enter and C, each told as the news of the square it acted on, through a win.
+TEST_F(Accessible, EachKeyIsToldAsANewFocusWhoseDescriptionIsWhatItDid) {
+    random.scriptMines(kMines, 64);
+    keys({Qt::Key_Right, Qt::Key_Right, Qt::Key_Right});
+    Told t = hear(Qt::Key_Space);  // square 4, a 2: nothing more opens
+    EXPECT_TRUE(t.fresh);
+    EXPECT_EQ(t.name, QStringLiteral("2, row 1, column 4"));
+    EXPECT_EQ(t.description, QString());
+
+    key(Qt::Key_Left);
+    t = hear(Qt::Key_F);
+    EXPECT_TRUE(t.fresh);
+    EXPECT_EQ(t.name, QStringLiteral("flagged, row 1, column 3"));
+    EXPECT_EQ(t.description, QStringLiteral("Mines left: 9"));
+    t = hear(Qt::Key_Return);  // a chord on a covered square does nothing, and says so
+    EXPECT_TRUE(t.fresh);
+    EXPECT_EQ(t.name, QStringLiteral("flagged, row 1, column 3"));
+    EXPECT_EQ(t.description, QStringLiteral("Nothing opened"));
+    key(Qt::Key_Down);
+    EXPECT_EQ(hear(Qt::Key_F).description, QStringLiteral("Mines left: 8"));
+
+    keys({Qt::Key_Up, Qt::Key_Right});
+    t = hear(Qt::Key_Return);  // the chord on 4 opens every square but 10 and the mines
+    EXPECT_EQ(t.name, QStringLiteral("2, row 1, column 4"));
+    EXPECT_EQ(t.description, QStringLiteral("52 squares opened"));
+    t = hear(Qt::Key_C);
+    EXPECT_TRUE(t.fresh);
+    EXPECT_EQ(t.description, QStringLiteral("Mines left: 8. Time: 1 second"));
+    // A move tells the square moved to, and none of the last key's news.
+    t = hear(Qt::Key_Down);
+    EXPECT_EQ(t.name, QStringLiteral("3, row 2, column 4"));
+    EXPECT_EQ(t.description, QString());
+
+    keys({Qt::Key_Left});
+    t = hear(Qt::Key_Left);
+    EXPECT_EQ(t.name, QStringLiteral("covered, row 2, column 2"));
+    t = hear(Qt::Key_Space);
+    EXPECT_EQ(t.name, QStringLiteral("8, row 2, column 2"));
+    EXPECT_EQ(t.description, QStringLiteral("Game won in 1 second"));
+}
+
+TEST_F(Accessible, TheLossIsToldAtOnceWithTheSquareThatWentOff) {
+    random.scriptMines(kMines, 64);
+    keys({Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_Right,
+          Qt::Key_Right});
+    Told t = hear(Qt::Key_Space);
+    EXPECT_EQ(t.name, QStringLiteral("empty, row 5, column 4"));
+    EXPECT_EQ(t.description, QStringLiteral("53 squares opened"));
+    keys({Qt::Key_PageUp, Qt::Key_Home});
+    t = hear(Qt::Key_Space);
+    EXPECT_EQ(t.name, QStringLiteral("exploded mine, row 1, column 1"));
+    EXPECT_EQ(t.description, QStringLiteral("Game lost"));
+
+    // A chord with a wrong flag: the mine that goes off is not under the cursor.
+    key(Qt::Key_F2);
+    random.scriptMines(kMines, 64);
+    keys({Qt::Key_End, Qt::Key_Home, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Space,
+          Qt::Key_Right, Qt::Key_F, Qt::Key_Left, Qt::Key_Left, Qt::Key_F, Qt::Key_Right});
+    t = hear(Qt::Key_Return);
+    EXPECT_EQ(t.name, QStringLiteral("2, row 1, column 4"));
+    EXPECT_EQ(t.description, QStringLiteral("Game lost, exploded mine at row 2, column 3"));
+}
+
+// F2 from the squares or from the face, a level chosen from the menu with the field focused or
+// not: each new game is told once, where the keys are, with its level and size.
+TEST_F(Accessible, ANewGameIsToldWithItsLevelAndSizeWhereverTheKeysAre) {
+    Told t = hear(Qt::Key_F2);
+    EXPECT_TRUE(t.fresh);
+    EXPECT_EQ(t.name, QStringLiteral("covered, row 1, column 1"));
+    EXPECT_EQ(t.description, QStringLiteral("New game, Custom, 8 by 8, 10 mines"));
+
+    heard().clear();
+    window.findChild<QAction*>(QStringLiteral("mnuBeginner"))->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(take(QAccessible::Focus).at(0).description,
+              QStringLiteral("New game, Beginner, 8 by 8, 10 mines"));
+    // Told already: back from elsewhere, the square alone.
+    window.field()->clearFocus();
+    window.field()->setFocus();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(take(QAccessible::Focus).back().description, QString());
+
+    // Chosen while the keyboard is elsewhere (a menu, a dialog): told when it comes back.
+    window.field()->clearFocus();
+    heard().clear();
+    window.findChild<QAction*>(QStringLiteral("mnuHard"))->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(take(QAccessible::Focus).empty());
+    window.field()->setFocus();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(take(QAccessible::Focus).back().description,
+              QStringLiteral("New game, Expert, 30 by 16, 99 mines"));
+
+    t = hear(Qt::Key_Tab);
+    EXPECT_EQ(t.name, QStringLiteral("New game"));
+    EXPECT_TRUE(part(1)->state().focused);
+    EXPECT_EQ(fieldIface()->focusChild(), part(1));
+    t = hear(Qt::Key_F2);
+    EXPECT_TRUE(t.fresh);
+    EXPECT_EQ(t.name, QStringLiteral("New game"));
+    EXPECT_EQ(t.description, QStringLiteral("New game, Expert, 30 by 16, 99 mines"));
+}
+
+// A player with the mouse hears nothing new: a click moves no focus, and the last key's news
+// goes out of date with it.
+TEST_F(Accessible, AClickIsNotToldAndOutdatesTheLastKeysNews) {
+    random.scriptMines(kMines, 64);
+    ASSERT_EQ(hear(Qt::Key_C).description, QStringLiteral("Mines left: 10. Time: 0 seconds"));
+    heard().clear();
+    click(36);
+    click(64, Qt::RightButton);
+    EXPECT_TRUE(take(QAccessible::Focus).empty());
+    EXPECT_EQ(fieldIface()->focusChild()->text(QAccessible::Description), QString());
+}
+
+// The prompt for a record takes the keyboard, and the reader's voice with it: it waits until
+// the reader has read the win.
+class AccessibleRecord : public ::testing::Test {
+protected:
+    AccessibleRecord() {
+        window.show();
+        window.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+        window.field()->setFocus();
+        QCoreApplication::processEvents();
+    }
+    // Mines on the first ten squares: Space on the last one wins Beginner in one second.
+    void winByKeys() {
+        random.scriptMines({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, 64);
+        for (Qt::Key k : {Qt::Key_PageDown, Qt::Key_End, Qt::Key_Space}) {
+            QTest::keyClick(window.field(), k);
+        }
+        QCoreApplication::processEvents();
+        ASSERT_TRUE(window.form().state().won);
+    }
+
+    ReaderPresent reader;
+    QTemporaryDir dir;
+    game::Module1 settings;
+    testing_support::ScriptedRandom random;
+    ui::MainWindow window{settings, random, dir.filePath(QStringLiteral("minebs.txt"))};
+};
+
+// A reader that takes its time: it reads the win a moment after it is told, and the prompt
+// comes only after that.
+TEST_F(AccessibleRecord, ThePromptWaitsUntilTheReaderHasReadTheWin) {
+    readsDescriptions() = false;
+    QString read;
+    QTimer::singleShot(200, [&] {
+        read = QAccessible::queryAccessibleInterface(window.field())
+                   ->focusChild()
+                   ->text(QAccessible::Description);
+    });
+    QString readBeforePrompt;
+    testing_support::ModalAnswer prompt("recordPrompt", [&](QWidget* w) {
+        readBeforePrompt = read;
+        static_cast<QDialog*>(w)->reject();
+    });
+    winByKeys();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return prompt.count == 1; }, 5000));
+    EXPECT_EQ(readBeforePrompt, QStringLiteral("54 squares opened. Game won in 1 second"));
+}
+
+TEST_F(AccessibleRecord, ThePromptComesAllTheSameWhenNoReaderReadsTheWin) {
+    readsDescriptions() = false;
+    testing_support::ModalAnswer prompt("recordPrompt",
+                                        [](QWidget* w) { static_cast<QDialog*>(w)->reject(); });
+    winByKeys();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return prompt.count == 1; }, 5000));
 }
 
 }  // namespace

@@ -159,6 +159,37 @@ TEST_F(Keys, TheOutlineShowsFromAKeyUntilAMousePressOrANewGame) {
     EXPECT_EQ(field()->boxPicture(10), 308);
 }
 
+// Tab and Shift+Tab take the keys to the face and back; there Space and Enter are a click, F
+// and the arrows do nothing, and the outline rings the face instead of a square.
+TEST_F(Keys, TabTakesTheKeysToTheFaceWhereSpaceAndEnterStartANewGame) {
+    const QImage plain = shot();
+    keys({Qt::Key_Right, Qt::Key_Tab});
+    EXPECT_TRUE(field()->faceHasKeys());
+    const QRect face = field()->fieldLayout().elements[field()->fieldLayout().face].rect;
+    const QImage ringed = shot();
+    EXPECT_EQ(ringed.pixel(face.topLeft()), 0xFF000000u);
+    EXPECT_EQ(ringed.pixel(face.topLeft() + QPoint(1, 1)), 0xFFFFFF00u);
+    EXPECT_EQ(ringed.copy(squareRect(2)), plain.copy(squareRect(2)));
+
+    QTest::keyPress(field(), Qt::Key_Space);
+    EXPECT_EQ(field()->facePicture(), game::kFaceHeld);
+    QTest::keyRelease(field(), Qt::Key_Space);
+    EXPECT_EQ(random.reseeds, 2);
+    keys({Qt::Key_Return});
+    EXPECT_EQ(random.reseeds, 3);
+    keys({Qt::Key_F, Qt::Key_Down, Qt::Key_Left});
+    EXPECT_EQ(field()->cursorSquare(), 2);
+    EXPECT_EQ(field()->boxPicture(2), game::tilePicture(0, game::Tile::Covered));
+    EXPECT_TRUE(field()->faceHasKeys());
+
+    QTest::keyClick(field(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_FALSE(field()->faceHasKeys());
+    random.scriptMines({1, 3, 9, 11, 17, 18, 19, 56, 60, 64}, 64);  // none under the cursor
+    keys({Qt::Key_F});
+    EXPECT_EQ(field()->boxPicture(2), 401);
+    EXPECT_EQ(shot().pixel(face.topLeft()), plain.pixel(face.topLeft()));
+}
+
 TEST_F(KeysOnCustom, TheCursorKeepsItsPlaceWithinASmallerField) {
     settings.across = 30;  // the largest field, then Expert: as wide, less high
     settings.down = 24;

@@ -1,0 +1,158 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The field's interface, continued: where the keys are, and what each key did, told to a
+// screen reader as it happens.
+#include <QPointer>
+#include <QTimer>
+#include <utility>
+
+#include "ui/accessible_field.h"
+#include "ui/accessible_news.h"
+#include "ui/field_widget.h"
+
+namespace ui {
+
+namespace {
+
+// Time for a reader to speak the news once it has read it, before anything else takes the
+// keyboard (and the reader's voice); and how long to wait for a reader that does not read it.
+constexpr int kSpeakingMs = 1500;
+constexpr int kUnreadMs = 1000;
+
+}  // namespace
+
+// The work waiting for the news to be read runs `ms` from now, unless this is put off again
+// in the meantime (the reader read it: time to speak it from then).
+void FieldAccessible::runWaitingIn(int ms) const {
+    QTimer::singleShot(ms, &field(), [w = QPointer<FieldWidget>(&field()), turn = ++waitTurn_] {
+        if (FieldAccessible* a = fieldAccessible(*w); a != nullptr && a->waitTurn_ == turn) {
+            for (auto& then : std::exchange(a->waiting_, {})) {
+                then();
+            }
+        }
+    });
+}
+
+QAccessibleInterface* FieldAccessible::focused() const {
+    return field().faceHasKeys() ? part(kFace) : cell(field().cursorSquare());
+}
+
+QString FieldAccessible::newsFor(const QAccessibleInterface* iface) const {
+    if (newsId_ == 0 || QAccessible::accessibleInterface(newsId_) != iface) {
+        return {};
+    }
+    if (newsTold_ && !std::exchange(newsRead_, true) && !waiting_.empty()) {
+        runWaitingIn(kSpeakingMs);
+    }
+    return news_;
+}
+
+void FieldAccessible::cursorMoved() {
+    clearNews();
+    focusIn();
+}
+
+void FieldAccessible::focusIn() {
+    // Cleared here and not as the field lost the keyboard: a reader may still be reading the
+    // news then, as a record's prompt comes up after the win.
+    if (newsStale_) {
+        clearNews();
+    }
+    sendFocus();
+}
+
+// Moves a reader to the object the keys act on. One that takes announcements hears the news
+// that way as well, with the square it is about: it comes last, so that is what such a reader
+// finishes with.
+void FieldAccessible::sendFocus() {
+    QAccessibleInterface* iface = focused();
+    newsTold_ = true;
+    QAccessibleEvent event(iface, QAccessible::Focus);
+    QAccessible::updateAccessibility(&event);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    if (!news_.isEmpty() && QAccessible::uniqueId(iface) == newsId_) {
+        QAccessibleAnnouncementEvent announcement(
+            iface, joinNews({iface->text(QAccessible::Name), news_}));
+        QAccessible::updateAccessibility(&announcement);
+    }
+#endif
+}
+
+void FieldAccessible::actionStarted(game::Button button) {
+    acting_ = true;
+    action_ = button;
+    opened_ = 0;
+}
+
+void FieldAccessible::actionFinished() {
+    if (acting_) {
+        finishAction();
+    }
+}
+
+int FieldAccessible::counter(Part p) const {
+    return static_cast<CounterAccessible*>(part(p))->value();
+}
+
+void FieldAccessible::finishAction() {
+    acting_ = false;
+    QString opened = openedNews(action_, opened_);
+    QString end;
+    if (field().facePicture() == game::kFaceLost) {
+        const int k = explodedSquare(field());
+        end = lostNews((k - 1) / across() + 1, (k - 1) % across() + 1, k == field().cursorSquare());
+        if (opened_ == 0) {
+            opened.clear();  // a chord whose first square went off: the loss says it all
+        }
+    } else if (field().facePicture() == game::kFaceWon) {
+        end = wonNews(counter(kClock));
+    }
+    const QString minesLeft =
+        action_ == game::Button::Right ? minesLeftNews(counter(kMineCounter)) : QString();
+    tellNews(joinNews({opened, minesLeft, end}));
+}
+
+void FieldAccessible::tellNewGame() {
+    tellNews(newGameNews(field().level(), across(), down(), counter(kMineCounter)));
+}
+
+void FieldAccessible::countersAsked() {
+    tellNews(joinNews({minesLeftNews(counter(kMineCounter)), timeNews(counter(kClock))}));
+}
+
+void FieldAccessible::afterNewsRead(std::function<void()> then) {
+    if (news_.isEmpty()) {
+        then();
+        return;
+    }
+    waiting_.push_back(std::move(then));
+    runWaitingIn(newsRead_ ? kSpeakingMs : kUnreadMs);
+}
+
+void FieldAccessible::clearNews() {
+    news_.clear();
+    newsId_ = 0;
+    newsTold_ = false;
+    newsStale_ = false;
+    newsRead_ = false;
+}
+
+// A reader speaks the focus when it moves to another object, and says nothing when it lands on
+// the one it is on: so the news comes with a new identity for the square (or the face), and the
+// old one is let go.
+void FieldAccessible::tellNews(const QString& news) {
+    QAccessible::Id& id = field().faceHasKeys() ? parts_[kFace] : cellId(field().cursorSquare());
+    if (id != 0) {
+        QAccessible::deleteAccessibleInterface(std::exchange(id, 0));
+    }
+    focused();  // registers the new identity
+    news_ = news;
+    newsId_ = id;
+    newsStale_ = false;
+    newsRead_ = false;
+    newsTold_ = false;
+    if (field().hasFocus()) {
+        sendFocus();
+    }
+}
+
+}  // namespace ui
