@@ -28,7 +28,7 @@ public:
     CustomFieldEntry entry() const;
 
 private:
-    QLineEdit* box(const char* name, int top);
+    QLineEdit* box(const char* name, int top, const QString& spoken);
 
     QLineEdit* dwn_;
     QLineEdit* acr_;

@@ -74,6 +74,10 @@ TEST_F(CustomField, OpensOnceWithTheFieldInForceAndItsControlsInPlace) {
     EXPECT_EQ(child<QLabel>(d, "HLabel")->pos(), QPoint(8, 16));
     EXPECT_EQ(child<QLabel>(d, "WLabel")->geometry(), QRect(8, 48, 49, 17));
     EXPECT_EQ(child<QLabel>(d, "Label1")->text(), QStringLiteral("&Mines:"));
+    // The captions lead to OK, so each box names itself to a screen reader.
+    EXPECT_EQ(child(d, "Dwn")->accessibleName() + child(d, "Acr")->accessibleName() +
+                  child(d, "TM")->accessibleName(),
+              QStringLiteral("HeightWidthMines"));
 
     // Focus on OK, then the tab order runs width, height, mines, Cancel.
     QStringList order;
