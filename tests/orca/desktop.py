@@ -32,7 +32,9 @@ AddModule "dummy" "sd_dummy" ""
 DefaultModule dummy
 """
 
-# Loaded by Orca at start: its speech log, to a file.
+# Loaded by Orca at start: its speech log, to a file. Orca 43 logs every utterance to its
+# "speech" log; later ones (48 on Debian 13) have no such log, and there the two functions
+# every utterance goes through write it instead.
 ORCA_CUSTOMIZATIONS = """\
 import logging
 _log = logging.getLogger("speech")
@@ -41,6 +43,18 @@ if not any(getattr(h, "fieldclear", False) for h in _log.handlers):
     _h.fieldclear = True
     _h.setFormatter(logging.Formatter("%(message)s"))
     _log.addHandler(_h)
+from orca import speech as _speech
+if hasattr(_speech, "speak_character") and not getattr(_speech, "fieldclear", False):
+    _speech.fieldclear = True
+    _out = open({path!r}, "a", encoding="utf-8", buffering=1)
+    _speak, _character = _speech._speak, _speech.speak_character
+    def _spoken(text, acss, interrupt):
+        _out.write("SPEECH OUTPUT: '%s'\\n" % text)
+        return _speak(text, acss, interrupt)
+    def _character_spoken(character, acss=None):
+        _out.write("SPEECH OUTPUT: '%s'\\n" % character)
+        return _character(character, acss)
+    _speech._speak, _speech.speak_character = _spoken, _character_spoken
 """
 
 

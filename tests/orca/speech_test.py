@@ -22,6 +22,9 @@ from desktop import Desktop, Failure
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
+# The Orca whose words the checks expect.
+KNOWN_ORCA = 43
+
 SHOWN = r"(covered|flagged|question mark|empty|[1-8]|mine|exploded mine|wrong flag)"
 WON = r"Game won in \d+ seconds?\."
 
@@ -373,11 +376,22 @@ def main():
     parser.add_argument("out", help="where the transcript and the logs go")
     parser.add_argument("--orca-debug", action="store_true",
                         help="also keep Orca's full debug output (it slows Orca down)")
+    parser.add_argument("--any-orca", action="store_true",
+                        help="play under an Orca this test was not written for, all the same")
     args = parser.parse_args()
     os.makedirs(args.out, exist_ok=True)
     transcript = Transcript(os.path.join(args.out, "transcript.txt"))
     version = subprocess.run(["orca", "--version"], capture_output=True, text=True).stdout
     transcript.write(f"What {version.strip()} said, key by key, playing {args.game}")
+    major = re.search(r"(\d+)\.", version)
+    if major and int(major.group(1)) != KNOWN_ORCA and not args.any_orca:
+        # Orca 48 (Debian 13) reads the field's whole row on Up and Down, and with Qt 6.8 it
+        # also speaks the announcement that repeats the focus: the checks below are Orca 43's.
+        reason = (f"skipped: written for Orca {KNOWN_ORCA} (Debian 12), and this is "
+                  f"{version.strip()}; --any-orca plays all the same")
+        transcript.write(reason)
+        print(f"   {reason}")
+        return 0
     began = time.monotonic()
     try:
         with Desktop(args.out, debug=args.orca_debug) as desktop:
