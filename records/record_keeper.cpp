@@ -37,7 +37,7 @@ bool RecordKeeper::finish(const BestTimesFile::Outcome& outcome) {
     return outcome.saved;
 }
 
-void RecordKeeper::scorecheck(int level, int seconds) {
+void RecordKeeper::scorecheck(int level, int seconds, const std::function<void()>& beforeAsking) {
     if (level < 1 || level > kRecordLevels) {
         return;  // a custom field keeps no record
     }
@@ -46,6 +46,9 @@ void RecordKeeper::scorecheck(int level, int seconds) {
     m_.scores = file_.reload(m_.scores, &unreadable);
     if (!isRecord(m_.scores, level, seconds)) {
         return;
+    }
+    if (beforeAsking) {
+        beforeAsking();
     }
     if (!unreadable.isEmpty()) {
         // No name to ask for: the record could only be saved over the ones the file holds.

@@ -3,6 +3,7 @@
 #define FIELDCLEAR_RECORDS_RECORD_KEEPER_H
 
 #include <QString>
+#include <functional>
 
 #include "game/module1.h"
 #include "records/best_times_file.h"
@@ -19,7 +20,9 @@ public:
 
     void scoreload();
     // After a win: asks for the name and saves it when `seconds` beats the level's record.
-    void scorecheck(int level, int seconds);
+    // `beforeAsking` runs first whenever a window is about to take the keyboard for it (the
+    // prompt, or the message that the file cannot be read), and only then.
+    void scorecheck(int level, int seconds, const std::function<void()>& beforeAsking = {});
     // Writes the record into the file, unless the file holds a better time by now; false if
     // nothing was saved.
     bool scoresave(int level, int seconds, const QString& name);

@@ -205,9 +205,10 @@ void MainWindow::scoreload() {
 }
 
 void MainWindow::scorecheck() {
-    // A screen reader speaks the win before the prompt for a record takes the keyboard.
-    field_->waitForNewsRead();
-    keeper_.scorecheck(static_cast<int>(form_.state().levelnum), form_.state().seconds);
+    // A screen reader speaks the win before a record's prompt takes the keyboard; a win with
+    // no record waits for nothing, and the next key plays at once.
+    keeper_.scorecheck(static_cast<int>(form_.state().levelnum), form_.state().seconds,
+                       [this] { field_->waitForNewsRead(); });
 }
 
 }  // namespace ui

@@ -3,6 +3,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -510,6 +511,28 @@ TEST_F(AccessibleRecord, ThePromptWaitsUntilTheReaderHasReadTheWin) {
     winByKeys();
     EXPECT_TRUE(QTest::qWaitFor([&] { return prompt.count == 1; }, 5000));
     EXPECT_EQ(readBeforePrompt, QStringLiteral("54 squares opened. Game won in 1 second"));
+}
+
+// A win that sets no record opens nothing, so nothing waits for the reader: F2 right after it
+// starts the next game.
+TEST_F(AccessibleRecord, AWinWithoutARecordHoldsUpNoKey) {
+    QFile file(dir.filePath(QStringLiteral("minebs.txt")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("\"  1999999Ann     MrNobodyMrNobody\"\r\n");
+    file.close();
+    window.form().mnuNew_Click();
+    readsDescriptions() = false;
+    random.scriptMines({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, 64);
+    QTest::keyClick(window.field(), Qt::Key_PageDown);
+    QTest::keyClick(window.field(), Qt::Key_End);
+    QTest::keyPress(window.field(), Qt::Key_Space);
+    // Due the moment the release that wins has done its work.
+    QTimer::singleShot(0, [&] { window.form().mnuNew_Click(); });
+    QTest::keyRelease(window.field(), Qt::Key_Space);
+    ASSERT_TRUE(window.form().state().won);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(window.form().state().won);  // the next game began
+    EXPECT_TRUE(window.form().state().playing);
 }
 
 TEST_F(AccessibleRecord, ThePromptComesAllTheSameWhenNoReaderReadsTheWin) {
