@@ -26,7 +26,11 @@ Form1::Form1(Module1& settings, Form1View& view, RandomSource& random)
     : m_(settings), view_(view), random_(random) {}
 
 void Form1::Form_Load() {
-    // A new game resets the window in place; it must look as a freshly opened one would.
+    // A new game resets the window in place; it must look as a freshly opened one would, and
+    // nothing pending from the old game (a question mark held pressed, a record not yet
+    // checked) may reach the new one.
+    pressedQuestion_ = 0;
+    recordDue_ = false;
     marks_ = false;
     view_.checkMarks(false);
     stopClock();

@@ -10,8 +10,10 @@
 #include <QTimer>
 #include <QtMath>
 #include <algorithm>
+
 #include <memory>
 #include <optional>
+#include "game/limits.h"
 
 namespace ui {
 
@@ -62,8 +64,17 @@ void FieldWidget::fitToScreen() {
     update();
 }
 
+// The element of Box k, or -1 for a number this field does not have.
+int FieldWidget::boxElement(int k) const {
+    const int boxes = layout_.across * layout_.down + 2 * game::kCounterDigits;
+    return k >= 1 && k <= boxes ? layout_.firstBox + k - 1 : -1;
+}
+
+// An element the field does not have is never drawn, in a release build as in a debug one.
 bool FieldWidget::setPicture(int element, game::PictureId picture) {
-    Q_ASSERT(element >= 0 && element < static_cast<int>(layout_.elements.size()));
+    if (element < 0 || element >= static_cast<int>(layout_.elements.size())) {
+        return false;
+    }
     Element& e = layout_.elements[static_cast<std::size_t>(element)];
     if (e.picture != picture) {
         e.picture = picture;
@@ -79,7 +90,7 @@ bool FieldWidget::setPicture(int element, game::PictureId picture) {
 }
 
 void FieldWidget::showBox(int k, game::PictureId picture) {
-    if (setPicture(layout_.firstBox + k - 1, picture) && listening_.active()) {
+    if (setPicture(boxElement(k), picture) && listening_.active()) {
         accessibleBoxShown(*this, k);
     }
 }
@@ -125,7 +136,8 @@ QRect FieldWidget::screenRect(const QRect& content) const {
 }
 
 game::PictureId FieldWidget::boxPicture(int k) const {
-    return layout_.elements[static_cast<std::size_t>(layout_.firstBox + k - 1)].picture;
+    const int element = boxElement(k);
+    return element < 0 ? 0 : layout_.elements[static_cast<std::size_t>(element)].picture;
 }
 
 game::PictureId FieldWidget::facePicture() const {

@@ -61,6 +61,7 @@ protected:
 
 private:
     void fitToScreen();
+    int boxElement(int k) const;
     bool setPicture(int element, game::PictureId picture);
     QRect squareRect(int k) const;
     QRect cursorRect() const;

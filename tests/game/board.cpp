@@ -22,6 +22,11 @@ void RecordingView::buildField(int across, int down, int tile) {
     boxes.clear();
 }
 
+void RecordingView::showBox(int k, PictureId picture) {
+    EXPECT_TRUE(k >= 1 && k <= builtAcross * builtDown + 6) << "element " << k;
+    boxes[k] = picture;
+}
+
 Game::Game() : form(settings, view, random) {
     form.Form_Load();
 }

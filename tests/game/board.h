@@ -20,7 +20,8 @@ using game::PictureId;
 class RecordingView final : public game::Form1View {
 public:
     void buildField(int across, int down, int tile) override;
-    void showBox(int k, PictureId picture) override { boxes[k] = picture; }
+    // An element outside the field built last would be drawn over another one, or out of range.
+    void showBox(int k, PictureId picture) override;
     void showFace(PictureId picture) override { face = picture; }
     void startClock() override { clockRunning = true; }
     void stopClock() override { clockRunning = false; }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <numeric>
+
 #include "board.h"
 
 namespace {
@@ -48,6 +50,30 @@ TEST(Press, OnAQuestionMarkShowsItPressedForLeftAndRightButNotMiddle) {
     g.release(12, Button::Right);
     EXPECT_EQ(g.view.boxes[12], 400);
     EXPECT_EQ(g.state().boxmark[12], Mark::None);
+}
+
+// A button held on a question mark while a new game starts: the new field owes it nothing,
+// neither where that square still is nor on a smaller field where it is gone.
+TEST(Press, OnAQuestionMarkHeldIntoANewGameLeavesNothingOfItInTheNewField) {
+    Game g;
+    g.form.mnuHard_Click();
+    const auto layMines = [&g] {
+        std::vector<int> first(static_cast<std::size_t>(g.settings.totalmines));
+        std::iota(first.begin(), first.end(), 1);
+        g.scriptMines(first);
+    };
+    for (int held : {470, 27}) {
+        layMines();
+        g.form.mnuMarks_Click();
+        g.click(held, Button::Right);
+        g.click(held, Button::Right);
+        g.press(held);
+        held == 470 ? g.form.mnuBeginner_Click() : g.form.mnuNew_Click();
+        layMines();
+        g.click(64, Button::Right);
+        EXPECT_EQ(g.view.boxes[27], 400) << held;
+        g.form.mnuNew_Click();
+    }
 }
 
 TEST(FirstRelease, WithTheRightButtonFlagsAndLeavesTheClockStopped) {
