@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "records/best_times_file.h"
 
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
 
 #include "records/core/score_line.h"
 
@@ -16,6 +21,38 @@ namespace {
 
 // Long enough for another copy to finish its write, short enough not to feel stuck.
 constexpr int kLockWaitMs = 3000;
+
+// Why nothing can be written in `folder`, in the player's terms, found by writing a byte into a
+// file of its own there; empty when that works. A lock file or a save that fails says only
+// how the failure showed, not that the disk is full.
+QString whyNotWritable(const QString& folder) {
+    QByteArray probe = QFile::encodeName(folder + QStringLiteral("/.minebs-XXXXXX"));
+    const int fd = mkstemp(probe.data());
+    int error = fd < 0 ? errno : 0;
+    if (fd >= 0) {
+        if (::write(fd, "0", 1) != 1) {
+            error = errno;
+        }
+        close(fd);
+        unlink(probe.constData());
+    }
+    const QString where = QDir::toNativeSeparators(folder);
+    switch (error) {
+        case 0:
+            return {};
+        case ENOSPC:
+        case EDQUOT:
+            return QStringLiteral("The disk that holds %1 is full.").arg(where);
+        case EROFS:
+            return QStringLiteral("The folder %1 is read-only.").arg(where);
+        case EACCES:
+        case EPERM:
+            return QStringLiteral("You may not write in the folder %1.").arg(where);
+        default:
+            return QStringLiteral("Nothing can be written in the folder %1: %2")
+                .arg(where, QString::fromLocal8Bit(strerror(error)));
+    }
+}
 
 }  // namespace
 
@@ -31,18 +68,24 @@ BestTimesFile::Read BestTimesFile::read(std::string& line, QString* why) const {
         }
         return Read::Failed;
     };
+    // A link that leads nowhere (round in a loop, or to a file gone) still takes the place: it
+    // is no missing file, and a record must not replace it.
+    const auto taken = [this] {
+        const QFileInfo info(path_);
+        return info.exists() || info.isSymLink();
+    };
     const QFileInfo info(path_);
-    if (!info.exists()) {
+    if (!taken()) {
         return Read::Missing;
     }
     // A folder, a FIFO or a device is no best-times file, and opening a FIFO would wait for a
     // writer that never comes.
-    if (!info.isFile()) {
+    if (info.exists() && !info.isFile()) {
         return failed(QStringLiteral("It is not a regular file."));
     }
     QFile file(path_);
     if (!file.open(QIODevice::ReadOnly)) {
-        return file.exists() ? failed(file.errorString()) : Read::Missing;
+        return taken() ? failed(file.errorString()) : Read::Missing;
     }
     // Only the start is read, so a huge or binary file costs no more than a good one.
     const QByteArray bytes = file.read(static_cast<qint64>(kReadLimit));
@@ -102,14 +145,29 @@ BestTimesFile::Outcome BestTimesFile::update(const std::string& scores, const Re
     out.scores = scores;
     const QString folder = QFileInfo(path_).absolutePath();
     if (!QDir().mkpath(folder)) {
-        out.error = QStringLiteral("The folder %1 cannot be created.").arg(folder);
+        // A full disk shows in the nearest folder that is there.
+        QString there = folder;
+        while (!QFileInfo(there).isDir() && QFileInfo(there).path() != there) {
+            there = QFileInfo(there).path();
+        }
+        out.error = whyNotWritable(there);
+        if (out.error.isEmpty()) {
+            out.error = QStringLiteral("The folder %1 cannot be created.")
+                            .arg(QDir::toNativeSeparators(folder));
+        }
         return out;
     }
     QLockFile lock(path_ + QStringLiteral(".lock"));
     if (!lock.tryLock(kLockWaitMs)) {
-        out.error = lock.error() == QLockFile::LockFailedError
-                        ? QStringLiteral("Another copy of the game is still saving its times.")
-                        : QStringLiteral("No lock file can be made in %1.").arg(folder);
+        if (lock.error() == QLockFile::LockFailedError) {
+            out.error = QStringLiteral("Another copy of the game is still saving its times.");
+        } else {
+            out.error = whyNotWritable(folder);
+            if (out.error.isEmpty()) {
+                out.error = QStringLiteral("No lock file can be made in %1.")
+                                .arg(QDir::toNativeSeparators(folder));
+            }
+        }
         return out;
     }
     QString why;
@@ -126,6 +184,10 @@ BestTimesFile::Outcome BestTimesFile::update(const std::string& scores, const Re
         return out;
     }
     if (!write(*next, out.error)) {
+        // The disk may have filled up since the lock was made.
+        if (const QString disk = whyNotWritable(folder); !disk.isEmpty()) {
+            out.error = disk;
+        }
         return out;
     }
     out.saved = true;

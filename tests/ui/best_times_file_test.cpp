@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
+#include <sched.h>
 #include <signal.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstring>
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QTemporaryDir>
 #include <functional>
@@ -63,6 +68,20 @@ TEST_F(BestTimes, AnUnreadableFileGivesTheDefaultLineAndAReloadKeepsTheLastOneSa
     ASSERT_EQ(mkfifo(QFile::encodeName(path()).constData(), 0600), 0);
     EXPECT_EQ(file.load(), kDefault);
     EXPECT_FALSE(file.update(kDefault, record(1, 7, "Bo")).saved);
+    // Links that lead round in a loop take the place all the same: a record leaves them be.
+    QFile::remove(path());
+    const QString loop = path() + QStringLiteral(".loop");
+    ASSERT_TRUE(QFile::link(loop, path()) && QFile::link(path(), loop));
+    const auto out = file.update(kDefault, record(1, 7, "Bo"));
+    EXPECT_FALSE(out.saved);
+    EXPECT_TRUE(out.error.endsWith(QString::fromLocal8Bit(strerror(ELOOP))))
+        << out.error.toStdString();
+    EXPECT_EQ(QFileInfo(path()).symLinkTarget(), loop);
+    // A file that opens and then fails to read says why too.
+    QFile::remove(path());
+    ASSERT_TRUE(QFile::link(QStringLiteral("/proc/self/mem"), path()));
+    EXPECT_EQ(file.reload("\"123", &why), "\"123");
+    EXPECT_EQ(why, QString::fromLocal8Bit(strerror(EIO)));
 }
 
 TEST_F(BestTimes, ADamagedFileGivesItsFirstLineAsItIsAndNoMoreThanABoundedStart) {
@@ -115,6 +134,38 @@ TEST_F(BestTimes, AWriteCutShortTellsWhyAndKeepsTheOldFileAndLine) {
 }
 
 constexpr uid_t kNobody = 65534;
+
+// Runs `step` in a child process with mounts of its own (as root, or in a user namespace of
+// its own) and gives back what it returned.
+QString inPrivateMount(const std::function<QString()>& step) {
+    int channel[2];
+    if (pipe(channel) != 0) {
+        return QStringLiteral("(no pipe)");
+    }
+    const uid_t uid = geteuid();
+    const pid_t child = fork();
+    if (child == 0) {
+        close(channel[0]);
+        QByteArray result = "(no mount namespace)";
+        if (unshare(uid == 0 ? CLONE_NEWNS : CLONE_NEWUSER | CLONE_NEWNS) == 0) {
+            if (uid != 0) {
+                QFile map(QStringLiteral("/proc/self/uid_map"));
+                map.open(QIODevice::WriteOnly) &&
+                    map.write(QByteArray::number(uid) + " " + QByteArray::number(uid) + " 1");
+            }
+            mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr);
+            result = step().toUtf8();
+        }
+        (void)!write(channel[1], result.constData(), static_cast<std::size_t>(result.size()));
+        _exit(0);
+    }
+    close(channel[1]);
+    QFile out;
+    out.open(channel[0], QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    const QString result = QString::fromUtf8(out.readAll());
+    waitpid(child, nullptr, 0);
+    return result;
+}
 
 // Runs `step` as an ordinary user, who cannot read a file of mode 0200 as root could; its
 // result is the step's.
@@ -176,6 +227,35 @@ TEST_F(BestTimes, AWriteThatCannotEvenStartTellsWhy) {
     out = inside.update(kDefault, record(1, 7, "Bo"));  // its folder cannot be made
     EXPECT_FALSE(out.saved);
     EXPECT_TRUE(out.error.contains(QStringLiteral("folder")));
+
+    // On a disk of its own, full, then read-only: the player is told that, not how it showed.
+    QDir(path()).removeRecursively();
+    const QString folder = dir.filePath(QStringLiteral("data"));
+    const auto onSpoiltDisk = [&](bool full) {
+        return inPrivateMount([&] {
+            if (mount("fieldclear", QFile::encodeName(folder).constData(), "tmpfs", 0,
+                      "size=64k") != 0) {
+                return QStringLiteral("(no tmpfs)");
+            }
+            put("\"  1  2  3A       B       C       \"\r\n");
+            if (full) {
+                QFile filler(folder + QStringLiteral("/filler"));
+                filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+                while (filler.write(QByteArray(4096, '0')) > 0) {
+                }
+            } else {
+                mount(nullptr, QFile::encodeName(folder).constData(), nullptr,
+                      MS_REMOUNT | MS_RDONLY, nullptr);
+            }
+            const auto spoilt = file.update(kDefault, record(1, 0, "Bo"));
+            return spoilt.saved || onDisk().at(3) != '1' ? QStringLiteral("(saved)") : spoilt.error;
+        });
+    };
+    const QString where = QDir::toNativeSeparators(folder);
+    EXPECT_EQ(onSpoiltDisk(true).toStdString(),
+              QStringLiteral("The disk that holds %1 is full.").arg(where).toStdString());
+    EXPECT_EQ(onSpoiltDisk(false).toStdString(),
+              QStringLiteral("The folder %1 is read-only.").arg(where).toStdString());
 }
 
 TEST_F(BestTimes, AStaleLockLeftByACrashedCopyDoesNotBlockSaving) {
