@@ -97,6 +97,13 @@ TEST(Opening, ThatClearsTheFieldWinsOnceWithTheClockAtOne) {
               "....\n"
               "..11\n"
               "..1#\n");
+    // Playing on over the won field, its counters and clock asks for no record again.
+    for (const Button b : {Button::Left, Button::Right, Button::Middle}) {
+        for (const int k : {1, 12, 13, 18}) {
+            g.click(k, b);
+        }
+    }
+    EXPECT_EQ(g.view.scorechecks, 1);
 }
 
 TEST(Opening, ThatWinsIsWholeWhenTheRecordIsAskedForAndNothingStartsANewGameMeanwhile) {
@@ -106,6 +113,10 @@ TEST(Opening, ThatWinsIsWholeWhenTheRecordIsAskedForAndNothingStartsANewGameMean
         "....",
         "...*",
     });
+    g.click(1, Button::Middle);  // lays the mines, opens nothing
+    g.form.mnuMarks_Click();
+    g.click(12, Button::Right);
+    g.click(12, Button::Right);  // a question mark, which a press would show pressed
     std::string atPrompt;
     const int builds = g.view.builds;
     g.view.duringScorecheck = [&] {
@@ -115,6 +126,10 @@ TEST(Opening, ThatWinsIsWholeWhenTheRecordIsAskedForAndNothingStartsANewGameMean
         g.form.Smile_MouseUp();
         g.form.mnuNew_Click();
         g.form.mnuHard_Click();
+        g.form.mnuCustom_Click();
+        g.form.applyCustomField(9, 9, 10);
+        g.form.cancelCustomField();
+        g.press(12, Button::Right);
         g.release(12, Button::Right);
     };
     g.click(1);
@@ -122,8 +137,9 @@ TEST(Opening, ThatWinsIsWholeWhenTheRecordIsAskedForAndNothingStartsANewGameMean
     EXPECT_EQ(atPrompt,
               "....\n"
               "..11\n"
-              "..1#\n");
+              "..1?\n");
     EXPECT_EQ(g.view.builds, builds);
+    EXPECT_TRUE(g.settings.minesplaced);  // no level was chosen meanwhile
     EXPECT_TRUE(g.state().won);
     EXPECT_EQ(g.view.face, game::kFaceWon);
     EXPECT_EQ(g.shown(), atPrompt);
