@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -110,6 +111,9 @@ TEST_F(Desktop, TheGameItselfIsTitledFieldclearAndMatchesItsDesktopEntry) {
     EXPECT_EQ(x_server::title(found), QStringLiteral("Fieldclear"));
     // The desktop entry's StartupWMClass.
     EXPECT_EQ(x_server::windowClass(found), QByteArray("fieldclear fieldclear"));
+    // And its file's name, by which the desktop finds the entry and its icon for the windows.
+    EXPECT_EQ(QGuiApplication::desktopFileName() + QStringLiteral(".desktop"),
+              QFileInfo(QStringLiteral(FIELDCLEAR_DESKTOP_ENTRY)).fileName());
     game.kill();
     game.waitForFinished();
 }

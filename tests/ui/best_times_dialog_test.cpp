@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QAction>
 #include <QDir>
@@ -13,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
+#include <QtMath>
 
 #include "records/best_times_dialog.h"
 #include "records/core/score_line.h"
@@ -119,7 +121,7 @@ TEST_F(BestTimesWindow, DialogShowsTheRecordsInPlaceTitledWithTheLineItFirstRead
     EXPECT_FALSE(d->isVisible());
 }
 
-TEST_F(BestTimesWindow, ResetAsksFirstAndOnlyOkResetsLabelsFileAndLineButNotTheTitle) {
+TEST_F(BestTimesWindow, ResetAsksFirstAndOnlyOkResetsLabelsLineAndEvenAnUnreadableFileNotTitle) {
     records::Form2* d = openBest();
     ASSERT_TRUE(QTest::qWaitForWindowActive(d));
     const QString title = d->windowTitle();
@@ -140,9 +142,14 @@ TEST_F(BestTimesWindow, ResetAsksFirstAndOnlyOkResetsLabelsFileAndLineButNotTheT
     EXPECT_EQ(label(d, 0), QStringLiteral("  7 seconds"));
     EXPECT_EQ(onDisk(), kRecords);
 
+    // The player asked for it: a file that cannot be read goes too.
+    ASSERT_TRUE(QFile::remove(path));
+    ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    ModalAnswer failed("saveFailed", [](QWidget* w) { static_cast<QDialog*>(w)->accept(); });
     answer = QMessageBox::Ok;
     child<QPushButton>(d, "Reset")->click();
     EXPECT_EQ(question.count, 2);
+    ASSERT_EQ(failed.count, 0);  // else reading the FIFO back would wait for ever
     EXPECT_TRUE(d->isVisible());
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(label(d, i), QStringLiteral("999 seconds"));
@@ -210,6 +217,8 @@ TEST_F(BestTimesWindow, PanelIsSharpAtAnyScale) {
                 .convertToFormat(QImage::Format_RGB32)
                 .scaled(QSize(303, 100) * k, Qt::IgnoreAspectRatio, Qt::FastTransformation);
         auto* fram = child<QWidget>(d, "Fram");
+        // Every screen pixel of the panel, in whole logical pixels.
+        EXPECT_EQ(fram->size(), QSize(qCeil(303 * k / ratio), qCeil(100 * k / ratio))) << ratio;
         const QImage shot = fram->grab().toImage().convertToFormat(QImage::Format_RGB32);
         EXPECT_EQ(shot.copy(QRect(QPoint(0, 0), panel.size())), panel) << ratio;
         // The panel at its place in a dialog of the same unit: 8 of its pixels from the left,
@@ -234,17 +243,18 @@ TEST_F(RecordCheck, AFasterWinAsksForTheNameOnceAndSavesItInOneBytePerCharacter)
         EXPECT_EQ(input->labelText(), QStringLiteral("You have the fastest time for this level. "
                                                      "Please type your name:"));
         EXPECT_EQ(input->textValue(), QStringLiteral("MrNobody"));
-        // The accent typed as a combining mark still fits the code page.
-        input->setTextValue(QStringLiteral("Zoe\u0308\tLi\u4e2d and more"));
+        // The accent typed as a combining mark still fits the code page; the ligature and
+        // the fraction stay as they were typed, one its '?', the other its own byte.
+        input->setTextValue(QStringLiteral("Zoe\u0308\t\ufb01\u00bd\u4e2d and more"));
         input->accept();
     });
     winBeginnerInOneSecond();
     EXPECT_EQ(prompt.count, 1);
-    EXPECT_EQ(onDisk(), QByteArray("\"  1999999Zo\xeb Li? MrNobodyMrNobody\"\r\n"));
-    EXPECT_EQ(settings.scores, "\"  1999999Zo\xeb Li? MrNobodyMrNobody\"");
+    EXPECT_EQ(onDisk(), QByteArray("\"  1999999Zo\xeb ?\xbd? MrNobodyMrNobody\"\r\n"));
+    EXPECT_EQ(settings.scores, "\"  1999999Zo\xeb ?\xbd? MrNobodyMrNobody\"");
     records::Form2* d = openBest();
     EXPECT_EQ(label(d, 0), QStringLiteral("  1 seconds"));
-    EXPECT_EQ(label(d, 3), QStringLiteral("Zo\u00eb Li? "));
+    EXPECT_EQ(label(d, 3), QStringLiteral("Zo\u00eb ?\u00bd? "));
 }
 
 TEST_F(RecordCheck, ACancelledExpertRecordStillSavesItsTimeWithABlankName) {
@@ -298,6 +308,7 @@ TEST_F(RecordCheck, AFileThatCannotBeReadIsToldAtTheRecordWithoutAPromptAndTheGa
     QString told;
     ModalAnswer failure("saveFailed", [&](QWidget* w) {
         auto* box = static_cast<QMessageBox*>(w);
+        EXPECT_EQ(box->parentWidget(), &window);
         told = box->text() + box->informativeText();
         box->accept();
     });

@@ -57,8 +57,18 @@ QPalette darkPalette() {
 }
 
 // Every text a window shows stands out against the ground it is drawn on, in every state it
-// can be seen in.
+// can be seen in, and the window wears the game's own palette whole, whatever the desktop's.
 void expectReadable(QWidget* window) {
+    const QPalette game = records::dialogPalette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto r = static_cast<QPalette::ColorRole>(role);
+            if (r != QPalette::NoRole) {
+                EXPECT_EQ(window->palette().color(group, r).rgba(), game.color(group, r).rgba())
+                    << window->objectName().toStdString() << " " << group << " " << role;
+            }
+        }
+    }
     QList<QWidget*> widgets = window->findChildren<QWidget*>();
     widgets << window;
     int texts = 0;
@@ -125,7 +135,7 @@ protected:
     std::optional<ui::MainWindow> window;
 };
 
-TEST_P(Readable, BothDialogsTheRecordPromptAndTheMessageBoxes) {
+TEST_P(Readable, BothDialogsTheRecordPromptAndTheMessageBoxesInTheGamesOwnPalette) {
     item("mnuCustom")->trigger();
     auto* custom = window->findChild<records::Form3*>();
     expectReadable(custom);
@@ -169,9 +179,17 @@ INSTANTIATE_TEST_SUITE_P(Palettes, Readable, ::testing::Values(Desk::Own, Desk::
                                                                             : "Dark");
                          });
 
-// The dialogs' own palette holds its texts readable when disabled too.
-TEST(DialogPalette, DisabledTextsAreReadableOnTheirGround) {
+// The dialogs' own palette: black texts, in white boxes, that turn faint once disabled and
+// are still readable then.
+TEST(DialogPalette, TextsAreBlackOnWhiteBoxesAndFaintButReadableWhenDisabled) {
     const QPalette p = records::dialogPalette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        EXPECT_EQ(p.color(group, QPalette::Text), QColor(Qt::black)) << group;
+        EXPECT_EQ(p.color(group, QPalette::Base), QColor(Qt::white)) << group;
+    }
+    EXPECT_EQ(p.color(QPalette::Disabled, QPalette::Base), p.color(QPalette::Window));
+    EXPECT_NE(p.color(QPalette::Disabled, QPalette::Text), QColor(Qt::black));
+    EXPECT_EQ(p.color(QPalette::PlaceholderText), p.color(QPalette::Disabled, QPalette::Text));
     const std::pair<QPalette::ColorRole, QPalette::ColorRole> pairs[] = {
         {QPalette::WindowText, QPalette::Window},
         {QPalette::ButtonText, QPalette::Button},
