@@ -14,6 +14,7 @@
 #include <memory>
 #include <optional>
 #include "game/limits.h"
+#include "ui/field_fit.h"
 
 namespace ui {
 
@@ -48,6 +49,7 @@ FieldWidget::FieldWidget(QWidget* parent) : QWidget(parent) {
 }
 
 void FieldWidget::build(int across, int down, int tile, game::Level level) {
+    tile_ = tile;
     layout_ = layoutField(across, down, tile);
     level_ = level;
     grabbed_ = -1;
@@ -59,7 +61,18 @@ void FieldWidget::build(int across, int down, int tile, game::Level level) {
 }
 
 void FieldWidget::fitToScreen() {
-    scale_ = ScreenScale(devicePixelRatioF());
+    const qreal ratio = devicePixelRatioF();
+    const FieldFit fit = room_ ? fitField(layout_.across, layout_.down, tile_, ratio, room_())
+                               : FieldFit{tile_, ScreenScale(ratio)};
+    if (fit.tile != layout_.tile) {
+        // The same elements in the same order, each keeping what it shows.
+        FieldLayout resized = layoutField(layout_.across, layout_.down, fit.tile);
+        for (std::size_t i = 0; i < resized.elements.size(); ++i) {
+            resized.elements[i].picture = layout_.elements[i].picture;
+        }
+        layout_ = std::move(resized);
+    }
+    scale_ = fit.scale;
     setFixedSize(scale_.logicalSize(layout_.clientSize));
     update();
 }

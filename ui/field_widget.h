@@ -3,6 +3,7 @@
 #define FIELDCLEAR_UI_FIELD_WIDGET_H
 
 #include <QWidget>
+#include <functional>
 
 #include "game/form1_view.h"
 #include "ui/field_accessible.h"
@@ -23,12 +24,19 @@ class FieldWidget final : public QWidget {
 public:
     explicit FieldWidget(QWidget* parent = nullptr);
 
-    // A new game's field, of a level the player chose.
+    // A new game's field, of a level the player chose, with squares of `tile` pixels where the
+    // window fits its screen that way.
     void build(int across, int down, int tile, game::Level level);
+    // The room the field may take on its screen, in logical pixels: the screen's free area less
+    // the rest of the window.
+    void setRoom(std::function<QSize()> room) { room_ = std::move(room); }
+    // Takes the size that fits the screen as it is now.
+    void fitToScreen();
     void showBox(int k, game::PictureId picture);
     void showFace(game::PictureId picture);
 
     const FieldLayout& fieldLayout() const { return layout_; }
+    const ScreenScale& scale() const { return scale_; }
     game::Level level() const { return level_; }
     game::PictureId boxPicture(int k) const;
     game::PictureId facePicture() const;
@@ -60,7 +68,6 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    void fitToScreen();
     int boxElement(int k) const;
     bool setPicture(int element, game::PictureId picture);
     QRect squareRect(int k) const;
@@ -70,6 +77,8 @@ private:
     void deliver(int element, Qt::MouseButton button, bool press);
 
     FieldLayout layout_;
+    int tile_ = 0;  // the square size asked for, which layout_ has wherever it fits
+    std::function<QSize()> room_;
     PictureStore pictures_;
     ScreenScale scale_{1.0};  // the one the widget's size was made for
     QRect pending_;           // the area changed since the last paint

@@ -76,8 +76,13 @@ FieldLayout layoutField(int across, int down, int tile) {
     }
     layout.across = across;
     layout.down = down;
-    layout.clientSize = {w + 2 * kEdge, h + kHeader + kEdge};
+    layout.tile = tile;
+    layout.clientSize = clientSizeOf(across, down, tile);
     return layout;
+}
+
+QSize clientSizeOf(int across, int down, int tile) {
+    return {tile * across + 2 * kEdge, tile * down + kHeader + kEdge};
 }
 
 int elementAt(const FieldLayout& layout, QPoint p) {

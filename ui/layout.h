@@ -30,11 +30,14 @@ struct FieldLayout {
     QSize clientSize;
     int across = 0;    // squares in a row
     int down = 0;      // squares in a column
+    int tile = 0;      // side of a square
     int firstBox = 0;  // position of Box 1 in elements
     int face = 0;      // position of the face in elements
 };
 
 FieldLayout layoutField(int across, int down, int tile);
+// The client size of that layout, without laying it out.
+QSize clientSizeOf(int across, int down, int tile);
 
 // The topmost element under point p, or -1 when the point lies outside every element.
 int elementAt(const FieldLayout& layout, QPoint p);

@@ -44,6 +44,7 @@ MainWindow::MainWindow(game::Module1& settings, game::RandomSource& random,
     setWindowIcon(icon);
     setCentralWidget(field_);
     layout()->setSizeConstraint(QLayout::SetFixedSize);  // the layout never follows a resize
+    field_->setRoom([this] { return fieldRoom(); });
 
     createGameMenu();
     createGraphicsMenu();
@@ -118,6 +119,24 @@ void MainWindow::createGraphicsMenu() {
     }
 }
 
+// The screen's free area less the menu bar and the frame, which stays unknown (and so is
+// counted as none) until the window manager reports it.
+QSize MainWindow::fieldRoom() const {
+    const QScreen* s = screen();
+    if (s == nullptr) {
+        return {QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
+    }
+    const QSize frame = frameGeometry().size() - geometry().size();
+    return s->availableGeometry().size() - frame - QSize(0, menuBar()->sizeHint().height());
+}
+
+// Fits the field to the screen as far as the window is known by now, then centres it.
+void MainWindow::fitToScreen() {
+    field_->fitToScreen();
+    adjustSize();
+    centre();
+}
+
 void MainWindow::centre() {
     if (const QScreen* s = screen()) {
         QRect frame = frameGeometry();
@@ -131,7 +150,7 @@ void MainWindow::centre() {
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!event->spontaneous()) {
-        centre();
+        fitToScreen();
         frameUnknown_ = frameGeometry() == geometry();
     }
 }
@@ -140,7 +159,7 @@ void MainWindow::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
     if (frameUnknown_ && frameGeometry() != geometry()) {
         frameUnknown_ = false;
-        centre();
+        fitToScreen();
     }
 }
 

@@ -34,6 +34,8 @@ private:
     void createGameMenu();
     void createGraphicsMenu();
     QAction* addItem(QMenu* menu, const char* name, const QString& caption);
+    QSize fieldRoom() const;
+    void fitToScreen();
     void centre();
     void mnuBest_Click();
     void mnuCustom_Click();

@@ -23,8 +23,11 @@ int nearestInProportion(qreal ratio) {
 }  // namespace
 
 ScreenScale::ScreenScale(qreal devicePixelRatio)
+    : ScreenScale(devicePixelRatio, nearestInProportion(devicePixelRatio)) {}
+
+ScreenScale::ScreenScale(qreal devicePixelRatio, int factor)
     : ratio_(devicePixelRatio),
-      factor_(nearestInProportion(devicePixelRatio)),
+      factor_(std::max(1, factor)),
       exact_(qAbs(devicePixelRatio - factor_) < kSlack) {}
 
 QSize ScreenScale::logicalSize(QSize content) const {

@@ -16,6 +16,8 @@ namespace ui {
 class ScreenScale {
 public:
     explicit ScreenScale(qreal devicePixelRatio);
+    // A smaller factor than the nearest, for a field that would not fit its screen otherwise.
+    ScreenScale(qreal devicePixelRatio, int factor);
 
     qreal ratio() const { return ratio_; }
     // Device pixels per picture pixel.
