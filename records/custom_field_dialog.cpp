@@ -100,4 +100,14 @@ CustomFieldEntry Form3::entry() const {
     return {read(acr_), read(dwn_), read(tm_)};
 }
 
+// A box keeps an undo step for every character typed, pasted or deleted for as long as it
+// lives, and these live as long as the window: a few large pastes would hold megabytes. Its own
+// text set again empties that history and keeps the text for the next opening.
+void Form3::done(int result) {
+    for (QLineEdit* b : {acr_, dwn_, tm_}) {
+        b->setText(b->text());
+    }
+    QDialog::done(result);
+}
+
 }  // namespace records

@@ -27,6 +27,9 @@ public:
 
     CustomFieldEntry entry() const;
 
+    // Every closing, whichever way.
+    void done(int result) override;
+
 private:
     QLineEdit* box(const char* name, int top, const QString& spoken);
 
