@@ -23,9 +23,9 @@ namespace {
 constexpr int kLockWaitMs = 3000;
 
 // Why nothing can be written in `folder`, in the player's terms, found by writing a byte into a
-// file of its own there; empty when that works. A lock file or a save that fails says only
-// how the failure showed, not that the disk is full.
-QString whyNotWritable(const QString& folder) {
+// file of its own there; `otherwise` when that works. A lock file or a save that fails says
+// only how the failure showed, not that the disk is full.
+QString whyNotWritable(const QString& folder, const QString& otherwise) {
     QByteArray probe = QFile::encodeName(folder + QStringLiteral("/.minebs-XXXXXX"));
     const int fd = mkstemp(probe.data());
     int error = fd < 0 ? errno : 0;
@@ -39,7 +39,7 @@ QString whyNotWritable(const QString& folder) {
     const QString where = QDir::toNativeSeparators(folder);
     switch (error) {
         case 0:
-            return {};
+            return otherwise;
         case ENOSPC:
         case EDQUOT:
             return QStringLiteral("The disk that holds %1 is full.").arg(where);
@@ -70,12 +70,9 @@ BestTimesFile::Read BestTimesFile::read(std::string& line, QString* why) const {
     };
     // A link that leads nowhere (round in a loop, or to a file gone) still takes the place: it
     // is no missing file, and a record must not replace it.
-    const auto taken = [this] {
-        const QFileInfo info(path_);
-        return info.exists() || info.isSymLink();
-    };
+    const auto taken = [](const QFileInfo& info) { return info.exists() || info.isSymLink(); };
     const QFileInfo info(path_);
-    if (!taken()) {
+    if (!taken(info)) {
         return Read::Missing;
     }
     // A folder, a FIFO or a device is no best-times file, and opening a FIFO would wait for a
@@ -85,7 +82,7 @@ BestTimesFile::Read BestTimesFile::read(std::string& line, QString* why) const {
     }
     QFile file(path_);
     if (!file.open(QIODevice::ReadOnly)) {
-        return taken() ? failed(file.errorString()) : Read::Missing;
+        return taken(QFileInfo(path_)) ? failed(file.errorString()) : Read::Missing;
     }
     // Only the start is read, so a huge or binary file costs no more than a good one.
     const QByteArray bytes = file.read(static_cast<qint64>(kReadLimit));
@@ -150,24 +147,16 @@ BestTimesFile::Outcome BestTimesFile::update(const std::string& scores, const Re
         while (!QFileInfo(there).isDir() && QFileInfo(there).path() != there) {
             there = QFileInfo(there).path();
         }
-        out.error = whyNotWritable(there);
-        if (out.error.isEmpty()) {
-            out.error = QStringLiteral("The folder %1 cannot be created.")
-                            .arg(QDir::toNativeSeparators(folder));
-        }
+        out.error = whyNotWritable(there, QStringLiteral("The folder %1 cannot be created.")
+                                              .arg(QDir::toNativeSeparators(folder)));
         return out;
     }
     QLockFile lock(path_ + QStringLiteral(".lock"));
     if (!lock.tryLock(kLockWaitMs)) {
-        if (lock.error() == QLockFile::LockFailedError) {
-            out.error = QStringLiteral("Another copy of the game is still saving its times.");
-        } else {
-            out.error = whyNotWritable(folder);
-            if (out.error.isEmpty()) {
-                out.error = QStringLiteral("No lock file can be made in %1.")
-                                .arg(QDir::toNativeSeparators(folder));
-            }
-        }
+        out.error = lock.error() == QLockFile::LockFailedError
+                        ? QStringLiteral("Another copy of the game is still saving its times.")
+                        : whyNotWritable(folder, QStringLiteral("No lock file can be made in %1.")
+                                                     .arg(QDir::toNativeSeparators(folder)));
         return out;
     }
     QString why;
@@ -185,9 +174,7 @@ BestTimesFile::Outcome BestTimesFile::update(const std::string& scores, const Re
     }
     if (!write(*next, out.error)) {
         // The disk may have filled up since the lock was made.
-        if (const QString disk = whyNotWritable(folder); !disk.isEmpty()) {
-            out.error = disk;
-        }
+        out.error = whyNotWritable(folder, out.error);
         return out;
     }
     out.saved = true;

@@ -10,9 +10,9 @@
 #include <QTimer>
 #include <QtMath>
 #include <algorithm>
-
 #include <memory>
 #include <optional>
+
 #include "game/limits.h"
 #include "ui/field_fit.h"
 

@@ -36,7 +36,6 @@ public:
     void showFace(game::PictureId picture);
 
     const FieldLayout& fieldLayout() const { return layout_; }
-    const ScreenScale& scale() const { return scale_; }
     game::Level level() const { return level_; }
     game::PictureId boxPicture(int k) const;
     game::PictureId facePicture() const;
