@@ -2,9 +2,10 @@
 // Start-up to the first painted frame, and peak memory, of two programs measured alternately
 // in one run on the offscreen platform. Each program is started with the first-frame shim,
 // which ends it right after its first frame; the wall time to its exit and its peak resident
-// size are taken, and the medians compared.
+// size are taken, and the medians compared. Assignments before a program are added to its
+// environment alone, as env(1) takes them: the game in one language against itself in another.
 //
-//   startup_probe RUNS SHIM PROGRAM BASELINE
+//   startup_probe RUNS SHIM [NAME=VALUE...] PROGRAM [NAME=VALUE...] BASELINE
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
@@ -34,11 +35,20 @@ struct Sample {
 
 constexpr auto kTimeout = std::chrono::seconds(20);
 
-bool measure(const std::string& program, const std::string& shim, Sample& sample) {
-    std::vector<std::string> env;
+struct Program {
+    std::string path;
+    std::vector<std::string> assignments;
+};
+
+bool measure(const Program& program, const std::string& shim, Sample& sample) {
+    std::vector<std::string> env = program.assignments;
     for (char** e = environ; *e != nullptr; ++e) {
         const std::string entry = *e;
-        if (entry.rfind("LD_PRELOAD=", 0) != 0 && entry.rfind("QT_QPA_PLATFORM=", 0) != 0) {
+        const std::string name = entry.substr(0, entry.find('=') + 1);
+        const bool assigned =
+            std::any_of(program.assignments.begin(), program.assignments.end(),
+                        [&](const std::string& a) { return a.rfind(name, 0) == 0; });
+        if (!assigned && name != "LD_PRELOAD=" && name != "QT_QPA_PLATFORM=") {
             env.push_back(entry);
         }
     }
@@ -49,7 +59,7 @@ bool measure(const std::string& program, const std::string& shim, Sample& sample
         envp.push_back(e.data());
     }
     envp.push_back(nullptr);
-    std::string path = program;
+    std::string path = program.path;
     char* argv[] = {path.data(), nullptr};
 
     // The platform's chatter on standard error would drown the figures.
@@ -125,13 +135,25 @@ double least(std::vector<double> v) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 5) {
-        std::fprintf(stderr, "usage: %s RUNS SHIM PROGRAM BASELINE\n", argv[0]);
+    std::vector<Program> programs(1);
+    for (int i = 3; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const auto eq = arg.find('=');
+        if (eq != std::string::npos && eq > 0 && arg.find('/') > eq) {
+            programs.back().assignments.push_back(arg);
+        } else {
+            programs.back().path = arg;
+            programs.emplace_back();
+        }
+    }
+    if (argc < 5 || programs.size() != 3 || !programs.back().assignments.empty()) {
+        std::fprintf(stderr,
+                     "usage: %s RUNS SHIM [NAME=VALUE...] PROGRAM [NAME=VALUE...] BASELINE\n",
+                     argv[0]);
         return 2;
     }
     const int runs = std::max(1, std::atoi(argv[1]));
     const std::string shim = argv[2];
-    const std::string programs[] = {argv[3], argv[4]};
     if (!provideBestTimes()) {
         std::perror("best-times file for the probe");
         return 1;

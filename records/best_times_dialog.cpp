@@ -5,9 +5,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "records/core/cp1252.h"
 #include "records/core/score_line.h"
 #include "records/dialog_look.h"
+#include "records/name_code_page.h"
 #include "records/panel_view.h"
 #include "records/record_keeper.h"
 #include "records/twips.h"
@@ -21,7 +21,7 @@ constexpr int kTimeLeft = 1680;
 constexpr int kNameLeft = 3240;
 
 QString text(std::string_view bytes) {
-    const std::u32string chars = decodeCp1252(bytes);
+    const std::u32string chars = decodeName(bytes, nameCodePage());
     return QString::fromUcs4(chars.data(), static_cast<qsizetype>(chars.size()));
 }
 
@@ -36,9 +36,10 @@ Form2::Form2(RecordKeeper& keeper, const QImage& panel, QWidget* parent)
         best_[i] = new QLabel(this);
         best_[i]->setObjectName(QStringLiteral("Best%1").arg(i));
     }
-    reset_ = new QPushButton(QStringLiteral("&Reset Scores"), this);
+    //: A button 81 pixels wide; & marks the access key.
+    reset_ = new QPushButton(tr("&Reset Scores"), this);
     reset_->setObjectName(QStringLiteral("Reset"));
-    ok_ = new QPushButton(QStringLiteral("OK"), this);
+    ok_ = new QPushButton(tr("OK"), this);
     ok_->setObjectName(QStringLiteral("OK"));
     setTabOrder(reset_, ok_);
     connect(reset_, &QPushButton::clicked, this, &Form2::Reset_Click);
@@ -72,7 +73,9 @@ void Form2::fill() {
     const std::string& scores = keeper_.scores();
     for (int level = 1; level <= kRecordLevels; ++level) {
         const auto i = static_cast<std::size_t>(level - 1);
-        best_[i]->setText(text(timeText(scores, level)) + QStringLiteral(" seconds"));
+        //: After the three digits of a record's time, its blank included; it must end before
+        //: the name column, about 100 pixels from the time's start.
+        best_[i]->setText(text(timeText(scores, level)) + tr(" seconds"));
         best_[i + kRecordLevels]->setText(text(nameText(scores, level)));
         best_[i]->adjustSize();
         best_[i + kRecordLevels]->adjustSize();
@@ -85,9 +88,8 @@ void Form2::open() {
 }
 
 void Form2::Reset_Click() {
-    QMessageBox question(QMessageBox::NoIcon, QStringLiteral("Reset?"),
-                         QStringLiteral("Are you sure?"), QMessageBox::Ok | QMessageBox::Cancel,
-                         this);
+    QMessageBox question(QMessageBox::NoIcon, tr("Reset?"), tr("Are you sure?"),
+                         QMessageBox::Ok | QMessageBox::Cancel, this);
     question.setObjectName(QStringLiteral("resetQuestion"));
     question.setPalette(dialogPalette());
     question.setDefaultButton(QMessageBox::Ok);

@@ -42,14 +42,14 @@ QString whyNotWritable(const QString& folder, const QString& otherwise) {
             return otherwise;
         case ENOSPC:
         case EDQUOT:
-            return QStringLiteral("The disk that holds %1 is full.").arg(where);
+            return BestTimesFile::tr("The disk that holds %1 is full.").arg(where);
         case EROFS:
-            return QStringLiteral("The folder %1 is read-only.").arg(where);
+            return BestTimesFile::tr("The folder %1 is read-only.").arg(where);
         case EACCES:
         case EPERM:
-            return QStringLiteral("You may not write in the folder %1.").arg(where);
+            return BestTimesFile::tr("You may not write in the folder %1.").arg(where);
         default:
-            return QStringLiteral("Nothing can be written in the folder %1: %2")
+            return BestTimesFile::tr("Nothing can be written in the folder %1: %2")
                 .arg(where, QString::fromLocal8Bit(strerror(error)));
     }
 }
@@ -64,7 +64,7 @@ QString BestTimesFile::standardPath() {
 BestTimesFile::Read BestTimesFile::read(std::string& line, QString* why) const {
     const auto failed = [why](const QString& reason) {
         if (why != nullptr) {
-            *why = reason.isEmpty() ? QStringLiteral("Unknown error") : reason;
+            *why = reason.isEmpty() ? tr("Unknown error") : reason;
         }
         return Read::Failed;
     };
@@ -78,7 +78,7 @@ BestTimesFile::Read BestTimesFile::read(std::string& line, QString* why) const {
     // A folder, a FIFO or a device is no best-times file, and opening a FIFO would wait for a
     // writer that never comes.
     if (info.exists() && !info.isFile()) {
-        return failed(QStringLiteral("It is not a regular file."));
+        return failed(tr("It is not a regular file."));
     }
     QFile file(path_);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -122,10 +122,9 @@ bool BestTimesFile::write(const std::string& bytes, QString& error) const {
     const auto size = static_cast<qint64>(bytes.size());
     const qint64 written = file.write(bytes.data(), size);
     if (written != size) {
-        error = written < 0 ? file.errorString()
-                            : QStringLiteral("Only %1 of its %2 bytes could be written.")
-                                  .arg(written)
-                                  .arg(size);
+        error = written < 0
+                    ? file.errorString()
+                    : tr("Only %1 of its %2 bytes could be written.").arg(written).arg(size);
         file.cancelWriting();
         return false;
     }
@@ -147,16 +146,18 @@ BestTimesFile::Outcome BestTimesFile::update(const std::string& scores, const Re
         while (!QFileInfo(there).isDir() && QFileInfo(there).path() != there) {
             there = QFileInfo(there).path();
         }
-        out.error = whyNotWritable(there, QStringLiteral("The folder %1 cannot be created.")
-                                              .arg(QDir::toNativeSeparators(folder)));
+        out.error = whyNotWritable(
+            there, tr("The folder %1 cannot be created.").arg(QDir::toNativeSeparators(folder)));
         return out;
     }
     QLockFile lock(path_ + QStringLiteral(".lock"));
     if (!lock.tryLock(kLockWaitMs)) {
-        out.error = lock.error() == QLockFile::LockFailedError
-                        ? QStringLiteral("Another copy of the game is still saving its times.")
-                        : whyNotWritable(folder, QStringLiteral("No lock file can be made in %1.")
-                                                     .arg(QDir::toNativeSeparators(folder)));
+        out.error =
+            lock.error() == QLockFile::LockFailedError
+                ? tr("Another copy of the game is still saving its times.")
+                : whyNotWritable(
+                      folder,
+                      tr("No lock file can be made in %1.").arg(QDir::toNativeSeparators(folder)));
         return out;
     }
     QString why;
@@ -164,7 +165,7 @@ BestTimesFile::Outcome BestTimesFile::update(const std::string& scores, const Re
     if (!why.isEmpty() && unreadable == Unreadable::Keep) {
         // Rebuilding from the line in memory would put the defaults over every record the
         // file holds.
-        out.error = QStringLiteral("It cannot be read, so it was left as it is: %1").arg(why);
+        out.error = tr("It cannot be read, so it was left as it is: %1").arg(why);
         return out;
     }
     out.scores = current;

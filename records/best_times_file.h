@@ -2,6 +2,7 @@
 #ifndef FIELDCLEAR_RECORDS_BEST_TIMES_FILE_H
 #define FIELDCLEAR_RECORDS_BEST_TIMES_FILE_H
 
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -15,6 +16,8 @@ namespace records {
 // file atomically, under a lock beside it that every running copy of the game honours, and
 // re-read the file first so that a record another copy saved meanwhile is never lost.
 class BestTimesFile {
+    Q_DECLARE_TR_FUNCTIONS(records::BestTimesFile)
+
 public:
     // The file in the user's data folder.
     static QString standardPath();

@@ -45,20 +45,22 @@ protected:
 
 Form3::Form3(int across, int down, int totalmines, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("Custom Field"));
+    setWindowTitle(tr("Custom Field"));
     applyDialogLook(*this, px(3375), px(1650));
 
-    dwn_ = box("Dwn", kHeightTop, QStringLiteral("Height"));
-    acr_ = box("Acr", kWidthTop, QStringLiteral("Width"));
-    tm_ = box("TM", kMinesTop, QStringLiteral("Mines"));
+    //: What a screen reader calls the three boxes of the custom field dialog.
+    dwn_ = box("Dwn", kHeightTop, tr("Height"));
+    acr_ = box("Acr", kWidthTop, tr("Width"));
+    tm_ = box("TM", kMinesTop, tr("Mines"));
     acr_->setText(QString::number(across));
     dwn_->setText(QString::number(down));
     tm_->setText(QString::number(totalmines));
 
-    ok_ = new QPushButton(QStringLiteral("OK"), this);
+    //: Buttons 73 pixels wide.
+    ok_ = new QPushButton(tr("OK"), this);
     ok_->setObjectName(QStringLiteral("OK"));
     ok_->setGeometry(px(kButtonLeft), px(240), px(1095), px(300));
-    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel_ = new QPushButton(tr("Cancel"), this);
     cancel_->setObjectName(QStringLiteral("Cancel"));
     cancel_->setGeometry(px(kButtonLeft), px(600), px(1095), px(300));
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
@@ -76,9 +78,12 @@ Form3::Form3(int across, int down, int totalmines, QWidget* parent) : QDialog(pa
         }
         label->setBuddy(ok_);
     };
-    caption("HLabel", QStringLiteral("&Height:"), kHeightTop, QSize());
-    caption("WLabel", QStringLiteral("&Width:"), kWidthTop, QSize(px(735), px(255)));
-    caption("Label1", QStringLiteral("&Mines:"), kMinesTop, QSize(px(735), px(255)));
+    //: The captions left of the boxes: at most 64 pixels for Height, 49 for Width and Mines;
+    //: & marks the access key, and the three keys must differ from each other and from OK's and
+    //: Cancel's.
+    caption("HLabel", tr("&Height:"), kHeightTop, QSize());
+    caption("WLabel", tr("&Width:"), kWidthTop, QSize(px(735), px(255)));
+    caption("Label1", tr("&Mines:"), kMinesTop, QSize(px(735), px(255)));
 
     setTabOrder(ok_, acr_);
     setTabOrder(acr_, dwn_);

@@ -5,9 +5,9 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
-#include "records/core/cp1252.h"
 #include "records/core/score_line.h"
 #include "records/dialog_look.h"
+#include "records/name_code_page.h"
 
 namespace records {
 
@@ -19,10 +19,10 @@ void RecordKeeper::scoreload() {
 }
 
 void RecordKeeper::tell(const QString& why) const {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Best Times"),
-                    QStringLiteral("The best times could not be saved to %1.")
-                        .arg(QDir::toNativeSeparators(file_.path())),
-                    QMessageBox::Ok, window_);
+    QMessageBox box(
+        QMessageBox::Warning, tr("Best Times"),
+        tr("The best times could not be saved to %1.").arg(QDir::toNativeSeparators(file_.path())),
+        QMessageBox::Ok, window_);
     box.setObjectName(QStringLiteral("saveFailed"));
     box.setPalette(dialogPalette());
     box.setInformativeText(why);
@@ -52,8 +52,7 @@ void RecordKeeper::scorecheck(int level, int seconds, const std::function<void()
     }
     if (!unreadable.isEmpty()) {
         // No name to ask for: the record could only be saved over the ones the file holds.
-        tell(
-            QStringLiteral("The file cannot be read, so it was left as it is: %1").arg(unreadable));
+        tell(tr("The file cannot be read, so it was left as it is: %1").arg(unreadable));
         return;
     }
     scoresave(level, seconds, askRecordName(window_));
@@ -63,7 +62,7 @@ bool RecordKeeper::scoresave(int level, int seconds, const QString& name) {
     // Composed first, so that a letter typed with a combining accent is the one character
     // the code page has for it.
     const std::string bytes =
-        encodeName(name.normalized(QString::NormalizationForm_C).toStdU32String());
+        encodeName(name.normalized(QString::NormalizationForm_C).toStdU32String(), nameCodePage());
     // Compared again under the lock: another copy may have saved while the prompt stood open.
     return finish(
         file_.update(m_.scores, [&](const std::string& current) -> std::optional<std::string> {
@@ -85,9 +84,9 @@ QString askRecordName(QWidget* parent) {
     QInputDialog prompt(parent);
     prompt.setObjectName(QStringLiteral("recordPrompt"));
     prompt.setPalette(dialogPalette());
-    prompt.setWindowTitle(QStringLiteral("Congratulations"));
+    prompt.setWindowTitle(RecordKeeper::tr("Congratulations"));
     prompt.setLabelText(
-        QStringLiteral("You have the fastest time for this level. Please type your name:"));
+        RecordKeeper::tr("You have the fastest time for this level. Please type your name:"));
     prompt.setTextValue(QStringLiteral("MrNobody"));
     return prompt.exec() == QDialog::Accepted ? prompt.textValue() : QString();
 }

@@ -2,6 +2,7 @@
 #ifndef FIELDCLEAR_RECORDS_RECORD_KEEPER_H
 #define FIELDCLEAR_RECORDS_RECORD_KEEPER_H
 
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 
@@ -15,6 +16,8 @@ namespace records {
 // Keeps `scores` and the best-times file in step: reads it at every new game, saves records
 // and resets. A save that fails is told to the player and changes nothing on disk.
 class RecordKeeper {
+    Q_DECLARE_TR_FUNCTIONS(records::RecordKeeper)
+
 public:
     RecordKeeper(game::Module1& settings, BestTimesFile file, QWidget* window);
 

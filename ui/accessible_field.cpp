@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "ui/accessible_news.h"
 #include "ui/field_widget.h"
 
 namespace ui {
@@ -79,7 +80,7 @@ int FieldAccessible::indexOfPart(const QAccessibleInterface* child) const {
 }
 
 QString FieldAccessible::text(QAccessible::Text t) const {
-    return t == QAccessible::Name ? QStringLiteral("Game") : QAccessibleWidget::text(t);
+    return t == QAccessible::Name ? Speech::tr("Game") : QAccessibleWidget::text(t);
 }
 
 QAccessibleInterface* FieldAccessible::child(int index) const {

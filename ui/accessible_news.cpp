@@ -10,54 +10,51 @@ namespace {
 QString levelName(game::Level level) {
     switch (level) {
         case game::Level::Beginner:
-            return QStringLiteral("Beginner");
+            return Speech::tr("Beginner");
         case game::Level::Intermediate:
-            return QStringLiteral("Intermediate");
+            return Speech::tr("Intermediate");
         case game::Level::Expert:
-            return QStringLiteral("Expert");
+            return Speech::tr("Expert");
         case game::Level::Custom:
             break;
     }
-    return QStringLiteral("Custom");
-}
-
-QString seconds(int n) {
-    return n == 1 ? QStringLiteral("1 second") : QStringLiteral("%1 seconds").arg(n);
+    return Speech::tr("Custom");
 }
 
 }  // namespace
 
 QString openedNews(game::Button button, int opened) {
     if (opened > 1) {
-        return QStringLiteral("%1 squares opened").arg(opened);
+        return Speech::tr("%n squares opened", nullptr, opened);
     }
     if (button != game::Button::Middle) {
         return {};
     }
-    return opened == 1 ? QStringLiteral("1 square opened") : QStringLiteral("Nothing opened");
+    return opened == 1 ? Speech::tr("%n squares opened", nullptr, 1) : Speech::tr("Nothing opened");
 }
 
 QString minesLeftNews(int minesLeft) {
-    return QStringLiteral("Mines left: %1").arg(minesLeft);
+    return Speech::tr("Mines left: %1").arg(minesLeft);
 }
 
 QString timeNews(int n) {
-    return QStringLiteral("Time: %1").arg(seconds(n));
+    return Speech::tr("Time: %n seconds", nullptr, n);
 }
 
 QString lostNews(int row, int column, bool underCursor) {
     if (underCursor) {
-        return QStringLiteral("Game lost");
+        return Speech::tr("Game lost");
     }
-    return QStringLiteral("Game lost, exploded mine at row %1, column %2").arg(row).arg(column);
+    return Speech::tr("Game lost, exploded mine at row %1, column %2").arg(row).arg(column);
 }
 
 QString wonNews(int n) {
-    return QStringLiteral("Game won in %1").arg(seconds(n));
+    return Speech::tr("Game won in %n seconds", nullptr, n);
 }
 
 QString newGameNews(game::Level level, int across, int down, int mines) {
-    return QStringLiteral("New game, %1, %2 by %3, %4 mines")
+    //: %1 is the level's name, %2 columns by %3 rows.
+    return Speech::tr("New game, %1, %2 by %3, %4 mines")
         .arg(levelName(level))
         .arg(across)
         .arg(down)

@@ -2,11 +2,17 @@
 #ifndef FIELDCLEAR_UI_ACCESSIBLE_NEWS_H
 #define FIELDCLEAR_UI_ACCESSIBLE_NEWS_H
 
+#include <QCoreApplication>
 #include <QString>
 
 #include "game/form1_view.h"
 
 namespace ui {
+
+// The words a screen reader reads and is told, in the player's language.
+class Speech {
+    Q_DECLARE_TR_FUNCTIONS(ui::Speech)
+};
 
 // The words a screen reader speaks after a key has acted, beside the square it names.
 

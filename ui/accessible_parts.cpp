@@ -16,25 +16,25 @@ QString squareText(game::PictureId picture) {
     const int role = game::tileRole(picture);
     const int open = static_cast<int>(game::Tile::Open);
     if (role == open) {
-        return QStringLiteral("empty");
+        return Speech::tr("empty");
     }
     if (role > open && role <= open + kMostMinesAround) {
         return QString::number(role - open);
     }
     switch (static_cast<game::Tile>(role)) {
         case game::Tile::Flag:
-            return QStringLiteral("flagged");
+            return Speech::tr("flagged");
         case game::Tile::Mine:
-            return QStringLiteral("mine");
+            return Speech::tr("mine");
         case game::Tile::Exploded:
-            return QStringLiteral("exploded mine");
+            return Speech::tr("exploded mine");
         case game::Tile::WrongFlag:
-            return QStringLiteral("wrong flag");
+            return Speech::tr("wrong flag");
         case game::Tile::Question:
         case game::Tile::QuestionPressed:
-            return QStringLiteral("question mark");
+            return Speech::tr("question mark");
         default:
-            return QStringLiteral("covered");
+            return Speech::tr("covered");
     }
 }
 
@@ -78,9 +78,9 @@ int explodedSquare(const FieldWidget& field) {
 QString gameStatus(const FieldWidget& field) {
     switch (field.facePicture()) {
         case game::kFaceLost:
-            return QStringLiteral("Game lost");
+            return Speech::tr("Game lost");
         case game::kFaceWon:
-            return QStringLiteral("Game won");
+            return Speech::tr("Game won");
         default:
             return {};
     }
@@ -128,10 +128,9 @@ QString CounterAccessible::text(QAccessible::Text t) const {
         return {};
     }
     if (clock_) {
-        return v == 1 ? QStringLiteral("Time: 1 second")
-                      : QStringLiteral("Time: %1 seconds").arg(v);
+        return Speech::tr("Time: %n seconds", nullptr, v);
     }
-    return QStringLiteral("Mines left: %1").arg(v);
+    return Speech::tr("Mines left: %1").arg(v);
 }
 
 QRect CounterAccessible::rect() const {
@@ -145,7 +144,7 @@ QRect CounterAccessible::rect() const {
 QString FaceAccessible::text(QAccessible::Text t) const {
     switch (t) {
         case QAccessible::Name:
-            return QStringLiteral("New game");
+            return Speech::tr("New game");
         case QAccessible::Description: {
             const QString news = field_.newsFor(this);
             return news.isEmpty() ? gameStatus(widget()) : news;
@@ -193,7 +192,8 @@ QString CellAccessible::text(QAccessible::Text t) const {
     if (t != QAccessible::Name) {
         return {};
     }
-    return QStringLiteral("%1, row %2, column %3")
+    //: A square as a screen reader reads it: %1 is what it shows ("covered", "3").
+    return Speech::tr("%1, row %2, column %3")
         .arg(squareText(widget().boxPicture(square())))
         .arg(row_ + 1)
         .arg(column_ + 1);
@@ -256,10 +256,10 @@ QAccessibleInterface* TableAccessible::focusChild() const {
 
 QString TableAccessible::text(QAccessible::Text t) const {
     if (t == QAccessible::Name) {
-        return QStringLiteral("Field");
+        return Speech::tr("Field");
     }
     if (t == QAccessible::Description) {
-        return QStringLiteral("%1 rows by %2 columns").arg(rowCount()).arg(columnCount());
+        return Speech::tr("%1 rows by %2 columns").arg(rowCount()).arg(columnCount());
     }
     return {};
 }

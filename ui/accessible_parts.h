@@ -7,6 +7,7 @@
 
 #include "game/limits.h"
 #include "game/pictures.h"
+#include "ui/accessible_news.h"
 
 namespace ui {
 
@@ -151,9 +152,9 @@ public:
     int selectedCellCount() const override { return 0; }
     QList<QAccessibleInterface*> selectedCells() const override { return {}; }
     QString columnDescription(int column) const override {
-        return QStringLiteral("column %1").arg(column + 1);
+        return Speech::tr("column %1").arg(column + 1);
     }
-    QString rowDescription(int row) const override { return QStringLiteral("row %1").arg(row + 1); }
+    QString rowDescription(int row) const override { return Speech::tr("row %1").arg(row + 1); }
     int selectedColumnCount() const override { return 0; }
     int selectedRowCount() const override { return 0; }
     int columnCount() const override;

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QLayout>
+#include <QLocale>
 #include <QMenuBar>
 #include <QScreen>
 #include <QShowEvent>
@@ -17,15 +18,16 @@ namespace {
 
 constexpr int kTickMs = 1000;
 
+// The names of the sets; those that name a desktop's look are proper names.
 constexpr std::array<const char*, game::kTileSets> kTileSetCaptions = {
-    "Windows 98",
-    "Windows 2000",
-    "Black and White",
-    "Color Blocks (Windows 2000)",
-    "Shades of Grey",
-    "Landscape",
-    "Dice",
-    "Larger Windows 98",
+    QT_TRANSLATE_NOOP("ui::MainWindow", "Windows 98"),
+    QT_TRANSLATE_NOOP("ui::MainWindow", "Windows 2000"),
+    QT_TRANSLATE_NOOP("ui::MainWindow", "Black and White"),
+    QT_TRANSLATE_NOOP("ui::MainWindow", "Color Blocks (Windows 2000)"),
+    QT_TRANSLATE_NOOP("ui::MainWindow", "Shades of Grey"),
+    QT_TRANSLATE_NOOP("ui::MainWindow", "Landscape"),
+    QT_TRANSLATE_NOOP("ui::MainWindow", "Dice"),
+    QT_TRANSLATE_NOOP("ui::MainWindow", "Larger Windows 98"),
 };
 
 }  // namespace
@@ -37,7 +39,7 @@ MainWindow::MainWindow(game::Module1& settings, game::RandomSource& random,
       second_(new QTimer(this)),
       form_(settings, *this, random),
       keeper_(settings, records::BestTimesFile(bestTimesPath), this) {
-    setWindowTitle(QStringLiteral("Fieldclear"));
+    setWindowTitle(QStringLiteral("Fieldclear"));  // a name, the same in every language
     QIcon icon;
     icon.addPixmap(QPixmap::fromImage(PictureStore::icon(16)));
     icon.addPixmap(QPixmap::fromImage(PictureStore::icon(32)));
@@ -70,19 +72,20 @@ QAction* MainWindow::addItem(QMenu* menu, const char* name, const QString& capti
 }
 
 void MainWindow::createGameMenu() {
-    QMenu* game = menuBar()->addMenu(QStringLiteral("Game"));
+    QMenu* game = menuBar()->addMenu(tr("Game"));
     game->setObjectName(QStringLiteral("mnuGame"));
 
-    QAction* newGame = addItem(game, "mnuNew", QStringLiteral("New Game"));
+    //: The menus have no access keys, in any language.
+    QAction* newGame = addItem(game, "mnuNew", tr("New Game"));
     newGame->setShortcut(Qt::Key_F2);
     connect(newGame, &QAction::triggered, this, [this] { form_.mnuNew_Click(); });
     game->addSeparator();
 
     levelItems_ = {
-        addItem(game, "mnuBeginner", QStringLiteral("Beginner")),
-        addItem(game, "mnuIntermediate", QStringLiteral("Intermediate")),
-        addItem(game, "mnuHard", QStringLiteral("Expert")),
-        addItem(game, "mnuCustom", QStringLiteral("Custom...")),
+        addItem(game, "mnuBeginner", tr("Beginner")),
+        addItem(game, "mnuIntermediate", tr("Intermediate")),
+        addItem(game, "mnuHard", tr("Expert")),
+        addItem(game, "mnuCustom", tr("Custom...")),
     };
     for (QAction* item : levelItems_) {
         item->setCheckable(true);
@@ -93,25 +96,26 @@ void MainWindow::createGameMenu() {
     connect(levelItems_[3], &QAction::triggered, this, &MainWindow::mnuCustom_Click);
     game->addSeparator();
 
-    marks_ = addItem(game, "mnuMarks", QStringLiteral("Marks (?)"));
+    marks_ = addItem(game, "mnuMarks", tr("Marks (?)"));
     marks_->setCheckable(true);
     connect(marks_, &QAction::triggered, this, [this] { form_.mnuMarks_Click(); });
-    addItem(game, "mnuColor", QStringLiteral("Color"))->setEnabled(false);
+    //: Colour pictures; always greyed out.
+    addItem(game, "mnuColor", tr("Color"))->setEnabled(false);
     game->addSeparator();
 
-    QAction* best = addItem(game, "mnuBest", QStringLiteral("Best Times..."));
+    QAction* best = addItem(game, "mnuBest", tr("Best Times..."));
     connect(best, &QAction::triggered, this, &MainWindow::mnuBest_Click);
     game->addSeparator();
 
-    QAction* exit = addItem(game, "mnuExit", QStringLiteral("Exit"));
+    QAction* exit = addItem(game, "mnuExit", tr("Exit"));
     connect(exit, &QAction::triggered, qApp, &QApplication::quit);
 }
 
 void MainWindow::createGraphicsMenu() {
-    QMenu* graphics = menuBar()->addMenu(QStringLiteral("Graphics"));
+    QMenu* graphics = menuBar()->addMenu(tr("Graphics"));
     graphics->setObjectName(QStringLiteral("mnuGraphics"));
     for (int i = 0; i < game::kTileSets; ++i) {
-        QAction* item = addItem(graphics, "mnuGFX", QString::fromLatin1(kTileSetCaptions[i]));
+        QAction* item = addItem(graphics, "mnuGFX", tr(kTileSetCaptions[i]));
         item->setObjectName(QStringLiteral("mnuGFX%1").arg(i));
         // A set is offered once its pictures are in the program.
         item->setEnabled(PictureStore::exists(game::tilePicture(i, game::Tile::Covered)));
@@ -197,7 +201,7 @@ void MainWindow::checkMarks(bool checked) {
 
 void MainWindow::mnuBest_Click() {
     if (best_ == nullptr) {
-        best_ = new records::Form2(keeper_, PictureStore::image(game::kBestTimesPanel), this);
+        best_ = new records::Form2(keeper_, PictureStore::bestTimesPanel(QLocale().name()), this);
     }
     // The dialog opens over this window, on its screen, whichever that is by now.
     const qreal ratio = devicePixelRatioF();

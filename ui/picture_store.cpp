@@ -3,6 +3,8 @@
 
 #include "ui/picture_table.h"
 
+#include "panel_table.inc"  // generated from resources/pictures/600_*.xpm at configure time
+
 namespace ui {
 
 namespace {
@@ -61,6 +63,17 @@ bool PictureStore::exists(game::PictureId id) {
 
 QImage PictureStore::icon(int size) {
     return QImage(iconXpm(size));
+}
+
+QImage PictureStore::bestTimesPanel(const QString& language) {
+    for (const QString& code : {language, language.section(u'_', 0, 0)}) {
+        for (const generated::PanelEntry& panel : generated::kPanels) {
+            if (code == QStringView(panel.language)) {
+                return QImage(panel.xpm);
+            }
+        }
+    }
+    return image(game::kBestTimesPanel);
 }
 
 const QPixmap& PictureStore::pixmap(game::PictureId id, int scale) {

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QImage>
 #include <QPixmap>
+#include <QString>
 
 #include "game/pictures.h"
 
@@ -26,6 +27,10 @@ public:
     static QImage image(game::PictureId id);
     static bool exists(game::PictureId id);
     static QImage icon(int size);
+    // The best-times panel with its heading and level captions in a language ("de",
+    // "pt_BR"): the panel of that exact code, else of its language without the country,
+    // else the English one, picture 600.
+    static QImage bestTimesPanel(const QString& language);
 
 private:
     QHash<quint64, QPixmap> cache_;

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "ui/application.h"
+#include "ui/language.h"
 
 // The tests of what only a real window system shows: run on an X server with a window manager
 // (tests/desktop/with_x_server), as the game itself runs.
@@ -22,6 +23,7 @@ int main(int argc, char* argv[]) {
     qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
     ui::prepareApplication();
     QApplication app(argc, argv);
+    ui::useLanguage(QLocale(QLocale::English));  // the texts as the tests expect them
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

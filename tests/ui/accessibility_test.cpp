@@ -14,6 +14,7 @@
 #include <qpa/qplatformintegration.h>
 
 #include "support/modal_answer.h"
+#include "support/pseudo_language.h"
 #include "support/scripted_random.h"
 #include "ui/main_window.h"
 
@@ -541,6 +542,40 @@ TEST_F(AccessibleRecord, ThePromptComesAllTheSameWhenNoReaderReadsTheWin) {
                                         [](QWidget* w) { static_cast<QDialog*>(w)->reject(); });
     winByKeys();
     EXPECT_TRUE(QTest::qWaitFor([&] { return prompt.count == 1; }, 5000));
+}
+
+// Every name and description a reader meets through two games by keys to their losses, the
+// field's parts and every square after the second, all in the pseudo-language.
+class AccessibleInPseudoLanguage : protected testing_support::PseudoLanguage, public Accessible {};
+
+TEST_F(AccessibleInPseudoLanguage, NothingIsReadOrToldInEnglish) {
+    window.findChild<QAction*>(QStringLiteral("mnuMarks"))->trigger();
+    random.scriptMines(kMines, 64);
+    keys({Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_Right,
+          Qt::Key_Right, Qt::Key_Space, Qt::Key_C, Qt::Key_PageUp, Qt::Key_Home, Qt::Key_Space,
+          Qt::Key_F2});
+    random.scriptMines(kMines, 64);
+    keys({Qt::Key_End, Qt::Key_Home, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Space,
+          Qt::Key_Right, Qt::Key_F, Qt::Key_Left, Qt::Key_Left, Qt::Key_F, Qt::Key_Down, Qt::Key_F,
+          Qt::Key_F, Qt::Key_Up, Qt::Key_Right, Qt::Key_Return});
+    ASSERT_FALSE(window.form().state().playing);
+    QStringList words;
+    for (const Heard& h : heard()) {
+        words << h.name << h.description;
+    }
+    for (int i = 0; i < fieldIface()->childCount(); ++i) {
+        words << part(i)->text(QAccessible::Name) << part(i)->text(QAccessible::Description);
+    }
+    words << fieldIface()->text(QAccessible::Name) << table()->rowDescription(0)
+          << table()->columnDescription(0);
+    for (int row = 0; row < 8; ++row) {
+        for (int column = 0; column < 8; ++column) {
+            words << cellName(row, column);
+        }
+    }
+    for (const QString& w : words) {
+        EXPECT_EQ(english(w), QString()) << w.toStdString();
+    }
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -255,6 +256,20 @@ TEST_F(RecordCheck, AFasterWinAsksForTheNameOnceAndSavesItInOneBytePerCharacter)
     records::Form2* d = openBest();
     EXPECT_EQ(label(d, 0), QStringLiteral("  1 seconds"));
     EXPECT_EQ(label(d, 3), QStringLiteral("Zo\u00eb ?\u00bd? "));
+}
+
+TEST_F(RecordCheck, ARussianNameIsSavedInTheRussianCodePageAndShownBackInTheDialogAndItsTitle) {
+    const auto restore = qScopeGuard([before = QLocale()] { QLocale::setDefault(before); });
+    QLocale::setDefault(QLocale(QLocale::Russian));
+    ModalAnswer prompt("recordPrompt", [](QWidget* w) {
+        static_cast<QInputDialog*>(w)->setTextValue(QStringLiteral("Иван"));
+        static_cast<QDialog*>(w)->accept();
+    });
+    winBeginnerInOneSecond();
+    EXPECT_EQ(onDisk(), QByteArray("\"  1999999\xc8\xe2\xe0\xed    MrNobodyMrNobody\"\r\n"));
+    records::Form2* d = openBest();
+    EXPECT_EQ(label(d, 3), QStringLiteral("Иван    "));
+    EXPECT_EQ(d->windowTitle(), QStringLiteral("\"  1999999Иван    MrNobodyMrNobody\""));
 }
 
 TEST_F(RecordCheck, ACancelledExpertRecordStillSavesItsTimeWithABlankName) {

@@ -200,4 +200,24 @@ TEST(PictureStore, ScalesByWholeFactorsWithoutSmoothing) {
     EXPECT_TRUE(store.pixmap(9999, 1).isNull());
 }
 
+TEST(PictureStore, GivesTheBestTimesPanelOfEachLanguageAndTheEnglishOneOtherwise) {
+    const auto drawn = [](const QString& name) {
+        return QImage(QStringLiteral(FIELDCLEAR_PICTURES_DIR "/%1.xpm").arg(name));
+    };
+    const QImage english = drawn(QStringLiteral("600"));
+    for (const char* code :
+         {"de", "fr", "es", "it", "pt_BR", "nl", "pl", "cs", "sv", "ru", "uk", "tr"}) {
+        SCOPED_TRACE(code);
+        const QImage panel = ui::PictureStore::bestTimesPanel(QString::fromLatin1(code));
+        EXPECT_EQ(panel, drawn(QStringLiteral("600_%1").arg(QLatin1String(code))));
+        EXPECT_EQ(panel.size(), english.size());
+        EXPECT_NE(panel, english);
+    }
+    EXPECT_EQ(ui::PictureStore::bestTimesPanel(QStringLiteral("de_AT")),
+              drawn(QStringLiteral("600_de")));
+    for (const char* other : {"pt", "pt_PT", "en", "xx_BR", ""}) {
+        EXPECT_EQ(ui::PictureStore::bestTimesPanel(QString::fromLatin1(other)), english) << other;
+    }
+}
+
 }  // namespace

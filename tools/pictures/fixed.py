@@ -1,9 +1,10 @@
 """The fixed pictures: the face button (101..105), the counter digits
 (200..210), the counter panel (500), the window frame (501..507) and the
-window icon 101 at 16 and 32 pixels, and the best-times panel (600)."""
+window icon 101 at 16 and 32 pixels, and the best-times panel (600, and
+600_<code> in each of the game's languages)."""
 
 from .canvas import Picture
-from .font import CAP_HEIGHT, draw_text, text_width
+from .font import CAP_HEIGHT, draw_text, text_rise, text_width
 from .squares import raised_square
 
 
@@ -302,35 +303,59 @@ def draw_icons():
 
 PANEL_WIDTH, PANEL_HEIGHT = 303, 100
 FRAME_TOP = 5                   # the etched line the heading sits on
-HEADING = "Best Times"
 HEADING_LEFT = 9                # where the gap in the frame line starts
-CAPTIONS = ("Beginner:", "Intermediate:", "Expert:")
 CAPTION_LEFT = 10
 # The dialog shows a row of labels, each 13 px high, with their tops at these
 # rows of the panel; a caption's capitals sit on the labels' baseline.
 ROW_TOPS = (24, 48, 72)
 BASELINE_BELOW_ROW_TOP = 11
+TIME_LABELS_LEFT = 107          # the dialog's time labels; every caption ends before
+
+# The heading and the three levels, in English (picture 600) and in each of the
+# game's languages (600_<code>): the words its translation uses for the dialog
+# and the Game menu's levels.
+ENGLISH = ("Best Times", ("Beginner", "Intermediate", "Expert"))
+LANGUAGES = {
+    "de": ("Bestzeiten", ("Anfänger", "Fortgeschritten", "Experte")),
+    "fr": ("Meilleurs temps", ("Débutant", "Intermédiaire", "Expert")),
+    "es": ("Mejores tiempos", ("Principiante", "Intermedio", "Experto")),
+    "it": ("Tempi migliori", ("Principiante", "Intermedio", "Esperto")),
+    "pt_BR": ("Melhores tempos", ("Iniciante", "Intermediário", "Especialista")),
+    "nl": ("Beste tijden", ("Beginner", "Gevorderd", "Expert")),
+    "pl": ("Najlepsze czasy", ("Początkujący", "Średni", "Ekspert")),
+    "cs": ("Nejlepší časy", ("Začátečník", "Pokročilý", "Expert")),
+    "sv": ("Bästa tider", ("Nybörjare", "Medel", "Expert")),
+    "ru": ("Лучшее время", ("Новичок", "Любитель", "Эксперт")),
+    "uk": ("Найкращий час", ("Новачок", "Аматор", "Експерт")),
+    "tr": ("En iyi süreler", ("Acemi", "Orta", "Uzman")),
+}
 
 
-def best_times_panel():
+def best_times_panel(heading, levels):
     pic = Picture(PANEL_WIDTH, PANEL_HEIGHT, "s")
     right, bottom = PANEL_WIDTH - 1, PANEL_HEIGHT - 1
     # An etched group frame: a dark line with a white one offset down and right.
     pic.bevel(0, FRAME_TOP, right - 1, bottom - 1, 1, "d", "d")
     pic.bevel(1, FRAME_TOP + 1, right, bottom, 1, "w", "w")
-    # The heading interrupts the frame's top line, with a little air each side.
+    # The heading interrupts the frame's top line, with a little air each side;
+    # its marks may rise above the cap line, but not out of the picture.
     heading_top = FRAME_TOP + 1 - CAP_HEIGHT // 2
-    pic.rect(HEADING_LEFT, FRAME_TOP, HEADING_LEFT + text_width(HEADING, bold=True) + 3,
-             FRAME_TOP + 1, "s")
-    draw_text(pic, HEADING, HEADING_LEFT + 2, heading_top, "k", bold=True)
-    for caption, row_top in zip(CAPTIONS, ROW_TOPS):
+    gap_right = HEADING_LEFT + text_width(heading, bold=True) + 3
+    assert text_rise(heading, bold=True) <= heading_top, heading
+    assert gap_right < right - 2, heading       # the frame keeps its corner
+    pic.rect(HEADING_LEFT, FRAME_TOP, gap_right, FRAME_TOP + 1, "s")
+    draw_text(pic, heading, HEADING_LEFT + 2, heading_top, "k", bold=True)
+    for level, row_top in zip(levels, ROW_TOPS):
+        caption = level + ":"
+        assert CAPTION_LEFT + text_width(caption) <= TIME_LABELS_LEFT, caption
         cap_top = row_top + BASELINE_BELOW_ROW_TOP - CAP_HEIGHT
         draw_text(pic, caption, CAPTION_LEFT, cap_top, "k")
     return pic
 
 
 def draw():
-    pics = {600: best_times_panel()}
+    pics = {600: best_times_panel(*ENGLISH)}
+    pics.update({"600_" + code: best_times_panel(*words) for code, words in LANGUAGES.items()})
     for part in (draw_faces, draw_digits, draw_frame, draw_icons):
         pics.update(part())
     return pics

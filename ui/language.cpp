@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/language.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace ui {
+
+namespace {
+
+const QString kTranslations = QStringLiteral(":/i18n");
+const QString kEnglish = QStringLiteral("en");
+constexpr const char* kOwnTranslator = "fieldclearTranslator";
+
+QString gameFile(const QString& code) {
+    return kTranslations + QStringLiteral("/fieldclear_") + code + QStringLiteral(".qm");
+}
+
+// The first of the locale's languages with a translation, tried as given ("pt_BR") and then
+// by its language alone ("pt"). The system locale lists the languages of LANGUAGE, then the
+// one of LC_ALL, LC_MESSAGES or LANG.
+QString chooseLanguage(const QLocale& locale) {
+    const QStringList spoken = gameLanguages();
+    for (QString wanted : locale.uiLanguages()) {
+        wanted.replace(QLatin1Char('-'), QLatin1Char('_'));
+        if (wanted == QLatin1String("C") || wanted.startsWith(kEnglish)) {
+            return kEnglish;  // English listed first wins over any later language
+        }
+        for (const QString& code : {wanted, wanted.section(QLatin1Char('_'), 0, 0)}) {
+            for (const QString& s : spoken) {
+                if (s.compare(code, Qt::CaseInsensitive) == 0) {
+                    return s;
+                }
+            }
+        }
+        // A language with a region the game lacks still takes the language's other region.
+        const QString language = wanted.section(QLatin1Char('_'), 0, 0);
+        for (const QString& s : spoken) {
+            if (s.section(QLatin1Char('_'), 0, 0).compare(language, Qt::CaseInsensitive) == 0) {
+                return s;
+            }
+        }
+    }
+    return kEnglish;
+}
+
+// Installs the first of `files` that loads; false if none does.
+bool install(std::initializer_list<QString> files) {
+    for (const QString& file : files) {
+        auto* translator = new QTranslator(QCoreApplication::instance());
+        translator->setObjectName(QLatin1String(kOwnTranslator));
+        if (translator->load(file)) {
+            QCoreApplication::installTranslator(translator);
+            return true;
+        }
+        delete translator;
+    }
+    return false;
+}
+
+}  // namespace
+
+QStringList gameLanguages() {
+    QStringList codes;
+    const QString prefix = QStringLiteral("fieldclear_");
+    for (const QFileInfo& f : QDir(kTranslations).entryInfoList({prefix + QLatin1Char('*')})) {
+        const QString code = f.completeBaseName().mid(prefix.size());
+        if (code != kEnglish) {
+            codes << code;
+        }
+    }
+    return codes;
+}
+
+QString useLanguage(const QLocale& locale) {
+    const auto installed =
+        QCoreApplication::instance()->findChildren<QTranslator*>(QLatin1String(kOwnTranslator));
+    for (QTranslator* t : installed) {
+        QCoreApplication::removeTranslator(t);
+        delete t;
+    }
+    const QString code = chooseLanguage(locale);
+    // English first: it gives the plural forms, and any text a language still lacks.
+    install({gameFile(kEnglish)});
+    if (code != kEnglish) {
+        install({gameFile(code)});
+        // Qt's buttons and a text box's menu. Where Qt has a language only in its older catalogue
+        // of all of Qt, which lacks the texts of today's buttons (Swedish), ours fill the gap.
+        const QString qt = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+        if (!install({qt + QStringLiteral("/qtbase_") + code})) {
+            install({qt + QStringLiteral("/qt_") + code});
+            install({kTranslations + QStringLiteral("/qtbase_") + code + QStringLiteral(".qm")});
+        }
+    }
+    QLocale::setDefault(code == kEnglish ? QLocale(QLocale::English, QLocale::UnitedStates)
+                                         : QLocale(code));
+    return code;
+}
+
+}  // namespace ui
