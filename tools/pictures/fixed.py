@@ -3,6 +3,10 @@
 window icon 101 at 16 and 32 pixels, and the best-times panel (600, and
 600_<code> in each of the game's languages)."""
 
+import glob
+import os
+import xml.etree.ElementTree as ET
+
 from .canvas import Picture
 from .font import CAP_HEIGHT, draw_text, text_rise, text_width
 from .squares import raised_square
@@ -312,22 +316,31 @@ BASELINE_BELOW_ROW_TOP = 11
 TIME_LABELS_LEFT = 107          # the dialog's time labels; every caption ends before
 
 # The heading and the three levels, in English (picture 600) and in each of the
-# game's languages (600_<code>): the words its translation uses for the dialog
-# and the Game menu's levels.
+# game's languages (600_<code>), taken from the program's translations of the
+# best-times message's title and the Game menu's levels, so the two never drift.
 ENGLISH = ("Best Times", ("Beginner", "Intermediate", "Expert"))
+TRANSLATIONS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..",
+                            "translations")
+
+
+def translated_words(ts_file):
+    wanted = {("records::RecordKeeper", ENGLISH[0])}
+    wanted.update(("ui::MainWindow", level) for level in ENGLISH[1])
+    found = {}
+    for context in ET.parse(ts_file).getroot().iter("context"):
+        name = context.findtext("name")
+        for message in context.iter("message"):
+            key = (name, message.findtext("source"))
+            if key in wanted:
+                found[key[1]] = message.findtext("translation")
+    assert len(found) == len(wanted), ts_file
+    return found[ENGLISH[0]], tuple(found[level] for level in ENGLISH[1])
+
+
 LANGUAGES = {
-    "de": ("Bestzeiten", ("Anfänger", "Fortgeschritten", "Experte")),
-    "fr": ("Meilleurs temps", ("Débutant", "Intermédiaire", "Expert")),
-    "es": ("Mejores tiempos", ("Principiante", "Intermedio", "Experto")),
-    "it": ("Tempi migliori", ("Principiante", "Intermedio", "Esperto")),
-    "pt_BR": ("Melhores tempos", ("Iniciante", "Intermediário", "Especialista")),
-    "nl": ("Beste tijden", ("Beginner", "Gevorderd", "Expert")),
-    "pl": ("Najlepsze czasy", ("Początkujący", "Średni", "Ekspert")),
-    "cs": ("Nejlepší časy", ("Začátečník", "Pokročilý", "Expert")),
-    "sv": ("Bästa tider", ("Nybörjare", "Medel", "Expert")),
-    "ru": ("Лучшее время", ("Новичок", "Любитель", "Эксперт")),
-    "uk": ("Найкращий час", ("Новачок", "Аматор", "Експерт")),
-    "tr": ("En iyi süreler", ("Acemi", "Orta", "Uzman")),
+    os.path.basename(f)[len("fieldclear_"):-len(".ts")]: translated_words(f)
+    for f in sorted(glob.glob(os.path.join(TRANSLATIONS, "fieldclear_*.ts")))
+    if not f.endswith("_en.ts")
 }
 
 
