@@ -28,7 +28,9 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${PROJECT_HOMEPAGE_URL})
 # no linker sees them, and Qt only recommends them: without them no window opens.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+# Qt's own texts (the dialogs' buttons, a text box's menu) in the player's language: the game
+# runs without them, with those few words in English, so they are only recommended.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 
 # A game's program lives in /usr/games in a Debian package; `cmake --install` keeps it in
 # bin/, where a home folder's PATH finds it. The package moves it once the files are staged.
