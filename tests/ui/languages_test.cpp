@@ -27,41 +27,37 @@ namespace {
 using testing_support::ModalAnswer;
 using testing_support::PseudoLanguage;
 
-QString shown(QString text) {
-    return text.remove(QLatin1Char('&'));
-}
-
 // Back to English whatever a test chose, for the tests after it.
 struct English {
     ~English() { ui::useLanguage(QLocale(QLocale::English)); }
 };
 
-// The texts of a dialog's captions and buttons that run past their control or into the control
-// right of them on their row, for the dialog as it stands.
+// Each caption and button of a dialog, with its text.
+QList<std::pair<QWidget*, QString>> textsOf(QWidget* dialog) {
+    QList<std::pair<QWidget*, QString>> texts;
+    for (QLabel* l : dialog->findChildren<QLabel*>()) {
+        texts.append({l, l->text()});
+    }
+    for (QPushButton* b : dialog->findChildren<QPushButton*>()) {
+        texts.append({b, b->text()});
+    }
+    return texts;
+}
+
+// The texts of a dialog that run past their control, or a caption's into whatever stands right
+// of it on its row or out of the dialog, for the dialog as it stands.
 QStringList misfits(QWidget* dialog) {
     QStringList out;
-    for (QWidget* w : dialog->findChildren<QWidget*>()) {
-        auto* label = qobject_cast<QLabel*>(w);
-        auto* button = qobject_cast<QPushButton*>(w);
-        if (label == nullptr && button == nullptr) {
-            continue;
-        }
-        const QString text = label != nullptr ? label->text() : button->text();
-        int need = w->fontMetrics().horizontalAdvance(shown(text));
-        int room = w->width();
-        if (button != nullptr) {
-            need += 4;  // the bevel, two pixels each side
-        } else {
-            // A caption also ends before the box or the label beside it, and inside the dialog.
-            room = std::min(room, dialog->width() - w->x());
-            for (QWidget* other : dialog->findChildren<QWidget*>()) {
-                const bool beside =
-                    qobject_cast<QLineEdit*>(other) != nullptr
-                        ? other->y() < w->geometry().bottom()
-                        : qobject_cast<QLabel*>(other) != nullptr && other->y() == w->y();
-                if (beside && other->x() > w->x()) {
-                    room = std::min(room, other->x() - w->x());
-                }
+    for (const auto& [w, text] : textsOf(dialog)) {
+        const bool button = qobject_cast<QPushButton*>(w) != nullptr;
+        // A button's text leaves room for its bevel, two pixels each side.
+        const int need =
+            w->fontMetrics().horizontalAdvance(QString(text).remove(u'&')) + (button ? 4 : 0);
+        int room = button ? w->width() : std::min(w->width(), dialog->width() - w->x());
+        const QRect row(0, w->y(), dialog->width(), w->height());
+        for (const QWidget* other : dialog->findChildren<QWidget*>()) {
+            if (!button && other->x() > w->x() && other->geometry().intersects(row)) {
+                room = std::min(room, other->x() - w->x());
             }
         }
         if (need > room) {
@@ -71,7 +67,7 @@ QStringList misfits(QWidget* dialog) {
     return out;
 }
 
-// The access keys of these texts that more than one of them has, and how many there are.
+// The texts whose access key one before them has taken, and how many keys there are.
 std::pair<QStringList, int> accessKeys(const QStringList& texts) {
     QStringList keys;
     QStringList twice;
@@ -87,13 +83,10 @@ std::pair<QStringList, int> accessKeys(const QStringList& texts) {
     return {twice, static_cast<int>(keys.size())};
 }
 
-QStringList textsOf(QWidget* dialog) {
+QStringList textsOnly(QWidget* dialog) {
     QStringList texts;
-    for (QLabel* l : dialog->findChildren<QLabel*>()) {
-        texts << l->text();
-    }
-    for (QPushButton* b : dialog->findChildren<QPushButton*>()) {
-        texts << b->text();
+    for (const auto& t : textsOf(dialog)) {
+        texts << t.second;
     }
     return texts;
 }
@@ -155,7 +148,7 @@ TEST_F(Languages, EveryTextFitsItsControlAndNoAccessKeyIsTakenTwice) {
             EXPECT_EQ(misfits(best).join(u'\n').toStdString(), "")
                 << code.toStdString() << " at " << ratio;
         }
-        EXPECT_EQ(accessKeys(textsOf(best)), std::make_pair(QStringList(), 1))
+        EXPECT_EQ(accessKeys(textsOnly(best)), std::make_pair(QStringList(), 1))
             << code.toStdString();
         best->accept();
         item(window, "mnuCustom")->trigger();
@@ -165,7 +158,7 @@ TEST_F(Languages, EveryTextFitsItsControlAndNoAccessKeyIsTakenTwice) {
         EXPECT_LE(custom->fontMetrics().horizontalAdvance(custom->windowTitle()),
                   custom->width() * 2 / 5)
             << code.toStdString();
-        EXPECT_EQ(accessKeys(textsOf(custom)), std::make_pair(QStringList(), 3))
+        EXPECT_EQ(accessKeys(textsOnly(custom)), std::make_pair(QStringList(), 3))
             << code.toStdString();
         custom->reject();
     }
@@ -208,7 +201,7 @@ TEST_F(Languages, InThePseudoLanguageNoTextIsLeftInEnglish) {
 
     item(window, "mnuCustom")->trigger();
     auto* custom = window.findChild<records::Form3*>();
-    texts << custom->windowTitle() << textsOf(custom);
+    texts << custom->windowTitle() << textsOnly(custom);
     for (QLineEdit* box : custom->findChildren<QLineEdit*>()) {
         texts << box->accessibleName();
     }
