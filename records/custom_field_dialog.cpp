@@ -25,20 +25,26 @@ int read(const QLineEdit* box) {
     return readWholeNumber(box->text().toStdString());
 }
 
-// A caption whose access key only moves the focus to its buddy. A plain label would also
-// click a button buddy, and these captions lead to OK.
+// The caption of a box, as a screen reader reads it, whose access key leads elsewhere and only
+// moves the focus there. With OK as its buddy instead, a reader would read OK by the caption.
 class Caption final : public QLabel {
 public:
-    using QLabel::QLabel;
+    Caption(const QString& text, QWidget* box, QWidget* leadsTo, QWidget* parent)
+        : QLabel(text, parent), leadsTo_(leadsTo) {
+        setBuddy(box);
+    }
 
 protected:
     bool event(QEvent* e) override {
-        if (e->type() == QEvent::Shortcut && buddy() != nullptr) {
-            buddy()->setFocus(Qt::ShortcutFocusReason);
+        if (e->type() == QEvent::Shortcut) {
+            leadsTo_->setFocus(Qt::ShortcutFocusReason);
             return true;
         }
         return QLabel::event(e);
     }
+
+private:
+    QWidget* leadsTo_;
 };
 
 }  // namespace
@@ -66,9 +72,11 @@ Form3::Form3(int across, int down, int totalmines, QWidget* parent) : QDialog(pa
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 
-    // The captions come last in the tab order, so their access keys lead round to OK.
-    const auto caption = [this](const char* name, const QString& text, int top, QSize size) {
-        auto* label = new Caption(text, this);
+    // The captions come last in the tab order, so their access keys lead round to OK; each is
+    // read as its box's caption.
+    const auto caption = [this](const char* name, const QString& text, QLineEdit* box, int top,
+                                QSize size) {
+        auto* label = new Caption(text, box, ok_, this);
         label->setObjectName(QString::fromLatin1(name));
         label->move(px(kCaptionLeft), px(top));
         if (size.isValid()) {
@@ -76,14 +84,13 @@ Form3::Form3(int across, int down, int totalmines, QWidget* parent) : QDialog(pa
         } else {
             label->adjustSize();
         }
-        label->setBuddy(ok_);
     };
     //: The captions left of the boxes: at most 64 pixels for Height, 49 for Width and Mines;
     //: & marks the access key, and the three keys must differ from each other and from OK's and
     //: Cancel's.
-    caption("HLabel", tr("&Height:"), kHeightTop, QSize());
-    caption("WLabel", tr("&Width:"), kWidthTop, QSize(px(735), px(255)));
-    caption("Label1", tr("&Mines:"), kMinesTop, QSize(px(735), px(255)));
+    caption("HLabel", tr("&Height:"), dwn_, kHeightTop, QSize());
+    caption("WLabel", tr("&Width:"), acr_, kWidthTop, QSize(px(735), px(255)));
+    caption("Label1", tr("&Mines:"), tm_, kMinesTop, QSize(px(735), px(255)));
 
     setTabOrder(ok_, acr_);
     setTabOrder(acr_, dwn_);
@@ -95,7 +102,7 @@ Form3::Form3(int across, int down, int totalmines, QWidget* parent) : QDialog(pa
 QLineEdit* Form3::box(const char* name, int top, const QString& spoken) {
     auto* edit = new QLineEdit(this);
     edit->setObjectName(QString::fromLatin1(name));
-    // The captions lead to OK, so a screen reader learns what a box holds from its own name.
+    // Its own name, so that a reader names it in plain words, whatever it makes of the caption.
     edit->setAccessibleName(spoken);
     edit->setGeometry(px(kBoxLeft), px(top), px(855), px(285));
     return edit;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
@@ -96,6 +97,16 @@ TEST_F(CustomField, OpensOnceWithTheFieldInForceAndItsControlsInPlace) {
         EXPECT_FALSE(ok->isDown()) << key;
         QTest::qWait(200);  // longer than a button's animated click
         EXPECT_TRUE(d->isVisible()) << key;
+    }
+    // A reader finds OK by its own name, and no caption reads as a label of it: their access
+    // keys only move the focus there.
+    QAccessibleInterface* okRead = QAccessible::queryAccessibleInterface(ok);
+    EXPECT_EQ(okRead->text(QAccessible::Name), QStringLiteral("OK"));
+    EXPECT_TRUE(okRead->relations(QAccessible::Label).isEmpty());
+    for (const char* caption : {"HLabel", "WLabel", "Label1"}) {
+        const QString name = QAccessible::queryAccessibleInterface(child<QLabel>(d, caption))
+                                 ->text(QAccessible::Name);
+        EXPECT_FALSE(name.contains(u'&')) << name.toStdString();
     }
 
     // Later openings keep the texts as typed, even over a fixed level chosen in between.
