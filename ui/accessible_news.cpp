@@ -24,13 +24,11 @@ QString levelName(game::Level level) {
 }  // namespace
 
 QString openedNews(game::Button button, int opened) {
-    if (opened > 1) {
-        return Speech::tr("%n squares opened", nullptr, opened);
-    }
-    if (button != game::Button::Middle) {
+    if (button != game::Button::Middle && opened <= 1) {
         return {};
     }
-    return opened == 1 ? Speech::tr("%n squares opened", nullptr, 1) : Speech::tr("Nothing opened");
+    return opened == 0 ? Speech::tr("Nothing opened")
+                       : Speech::tr("%n squares opened", nullptr, opened);
 }
 
 QString minesLeftNews(int minesLeft) {

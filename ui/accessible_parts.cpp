@@ -127,10 +127,7 @@ QString CounterAccessible::text(QAccessible::Text t) const {
     if (t != QAccessible::Name) {
         return {};
     }
-    if (clock_) {
-        return Speech::tr("Time: %n seconds", nullptr, v);
-    }
-    return Speech::tr("Mines left: %1").arg(v);
+    return clock_ ? timeNews(v) : minesLeftNews(v);
 }
 
 QRect CounterAccessible::rect() const {

@@ -18,8 +18,8 @@ QString gameFile(const QString& code) {
 }
 
 // The first of the locale's languages with a translation, tried as given ("pt_BR") and then
-// by its language alone ("pt"). The system locale lists the languages of LANGUAGE, then the
-// one of LC_ALL, LC_MESSAGES or LANG.
+// by its language alone, which also takes the language in another region ("pt", "pt_PT"). The
+// system locale lists the languages of LANGUAGE, then the one of LC_ALL, LC_MESSAGES or LANG.
 QString chooseLanguage(const QLocale& locale) {
     const QStringList spoken = gameLanguages();
     for (QString wanted : locale.uiLanguages()) {
@@ -27,14 +27,11 @@ QString chooseLanguage(const QLocale& locale) {
         if (wanted == QLatin1String("C") || wanted.startsWith(kEnglish)) {
             return kEnglish;  // English listed first wins over any later language
         }
-        for (const QString& code : {wanted, wanted.section(QLatin1Char('_'), 0, 0)}) {
-            for (const QString& s : spoken) {
-                if (s.compare(code, Qt::CaseInsensitive) == 0) {
-                    return s;
-                }
+        for (const QString& s : spoken) {
+            if (s.compare(wanted, Qt::CaseInsensitive) == 0) {
+                return s;
             }
         }
-        // A language with a region the game lacks still takes the language's other region.
         const QString language = wanted.section(QLatin1Char('_'), 0, 0);
         for (const QString& s : spoken) {
             if (s.section(QLatin1Char('_'), 0, 0).compare(language, Qt::CaseInsensitive) == 0) {
@@ -45,18 +42,16 @@ QString chooseLanguage(const QLocale& locale) {
     return kEnglish;
 }
 
-// Installs the first of `files` that loads; false if none does.
-bool install(std::initializer_list<QString> files) {
-    for (const QString& file : files) {
-        auto* translator = new QTranslator(QCoreApplication::instance());
-        translator->setObjectName(QLatin1String(kOwnTranslator));
-        if (translator->load(file)) {
-            QCoreApplication::installTranslator(translator);
-            return true;
-        }
+// Installs the translation in `file`; false if there is none.
+bool install(const QString& file) {
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    translator->setObjectName(QLatin1String(kOwnTranslator));
+    if (!translator->load(file)) {
         delete translator;
+        return false;
     }
-    return false;
+    QCoreApplication::installTranslator(translator);
+    return true;
 }
 
 }  // namespace
@@ -76,19 +71,18 @@ QString useLanguage(const QLocale& locale) {
     }
     const QString code = chooseLanguage(locale);
     // English first: it gives the plural forms, and any text a language still lacks.
-    install({gameFile(kEnglish)});
+    install(gameFile(kEnglish));
     if (code != kEnglish) {
-        install({gameFile(code)});
+        install(gameFile(code));
         // Qt's buttons and a text box's menu. Where Qt has a language only in its older catalogue
         // of all of Qt, which lacks the texts of today's buttons (Swedish), ours fill the gap.
         const QString qt = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-        if (!install({qt + QStringLiteral("/qtbase_") + code})) {
-            install({qt + QStringLiteral("/qt_") + code});
-            install({kTranslations + QStringLiteral("/qtbase_") + code + QStringLiteral(".qm")});
+        if (!install(qt + QStringLiteral("/qtbase_") + code)) {
+            install(qt + QStringLiteral("/qt_") + code);
+            install(kTranslations + QStringLiteral("/qtbase_") + code + QStringLiteral(".qm"));
         }
     }
-    QLocale::setDefault(code == kEnglish ? QLocale(QLocale::English, QLocale::UnitedStates)
-                                         : QLocale(code));
+    QLocale::setDefault(QLocale(code));
     return code;
 }
 

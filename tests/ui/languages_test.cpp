@@ -124,7 +124,6 @@ TEST_F(Languages, TheFirstOfTheDesktopsLanguagesThatTheGameSpeaksIsSpokenWithQts
         EXPECT_EQ(ui::useLanguage(QLocale(QString::fromLatin1(locale))), QLatin1String(chosen))
             << locale;
     }
-    EXPECT_EQ(ui::gameLanguages().size(), 12);
     for (const QString& code : ui::gameLanguages()) {
         ASSERT_EQ(ui::useLanguage(QLocale(code)), code);
         EXPECT_NE(QCoreApplication::translate("ui::MainWindow", "New Game"), "New Game")
