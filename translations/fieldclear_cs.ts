@@ -335,13 +335,5 @@
         <source>%1 rows by %2 columns</source>
         <translation>Řádky: %1, sloupce: %2</translation>
     </message>
-    <message>
-        <source>column %1</source>
-        <translation>sloupec %1</translation>
-    </message>
-    <message>
-        <source>row %1</source>
-        <translation>řádek %1</translation>
-    </message>
 </context>
 </TS>

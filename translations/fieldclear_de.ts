@@ -332,13 +332,5 @@
         <source>%1 rows by %2 columns</source>
         <translation>%1 Zeilen mal %2 Spalten</translation>
     </message>
-    <message>
-        <source>column %1</source>
-        <translation>Spalte %1</translation>
-    </message>
-    <message>
-        <source>row %1</source>
-        <translation>Zeile %1</translation>
-    </message>
 </context>
 </TS>

@@ -332,13 +332,5 @@
         <source>%1 rows by %2 columns</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>column %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>row %1</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 </TS>

@@ -332,13 +332,5 @@
         <source>%1 rows by %2 columns</source>
         <translation>%1 filas por %2 columnas</translation>
     </message>
-    <message>
-        <source>column %1</source>
-        <translation>columna %1</translation>
-    </message>
-    <message>
-        <source>row %1</source>
-        <translation>fila %1</translation>
-    </message>
 </context>
 </TS>

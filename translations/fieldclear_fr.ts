@@ -332,13 +332,5 @@
         <source>%1 rows by %2 columns</source>
         <translation>%1 lignes sur %2 colonnes</translation>
     </message>
-    <message>
-        <source>column %1</source>
-        <translation>colonne %1</translation>
-    </message>
-    <message>
-        <source>row %1</source>
-        <translation>ligne %1</translation>
-    </message>
 </context>
 </TS>

@@ -332,13 +332,5 @@
         <source>%1 rows by %2 columns</source>
         <translation>%1 righe per %2 colonne</translation>
     </message>
-    <message>
-        <source>column %1</source>
-        <translation>colonna %1</translation>
-    </message>
-    <message>
-        <source>row %1</source>
-        <translation>riga %1</translation>
-    </message>
 </context>
 </TS>

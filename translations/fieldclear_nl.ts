@@ -332,13 +332,5 @@
         <source>%1 rows by %2 columns</source>
         <translation>%1 rijen bij %2 kolommen</translation>
     </message>
-    <message>
-        <source>column %1</source>
-        <translation>kolom %1</translation>
-    </message>
-    <message>
-        <source>row %1</source>
-        <translation>rij %1</translation>
-    </message>
 </context>
 </TS>

@@ -335,13 +335,5 @@
         <source>%1 rows by %2 columns</source>
         <translation>Wiersze: %1, kolumny: %2</translation>
     </message>
-    <message>
-        <source>column %1</source>
-        <translation>kolumna %1</translation>
-    </message>
-    <message>
-        <source>row %1</source>
-        <translation>wiersz %1</translation>
-    </message>
 </context>
 </TS>

@@ -332,13 +332,5 @@
         <source>%1 rows by %2 columns</source>
         <translation>%1 linhas por %2 colunas</translation>
     </message>
-    <message>
-        <source>column %1</source>
-        <translation>coluna %1</translation>
-    </message>
-    <message>
-        <source>row %1</source>
-        <translation>linha %1</translation>
-    </message>
 </context>
 </TS>

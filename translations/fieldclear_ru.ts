@@ -335,13 +335,5 @@
         <source>%1 rows by %2 columns</source>
         <translation>Строк: %1, столбцов: %2</translation>
     </message>
-    <message>
-        <source>column %1</source>
-        <translation>столбец %1</translation>
-    </message>
-    <message>
-        <source>row %1</source>
-        <translation>строка %1</translation>
-    </message>
 </context>
 </TS>

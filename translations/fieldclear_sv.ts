@@ -332,13 +332,5 @@
         <source>%1 rows by %2 columns</source>
         <translation>%1 rader gånger %2 kolumner</translation>
     </message>
-    <message>
-        <source>column %1</source>
-        <translation>kolumn %1</translation>
-    </message>
-    <message>
-        <source>row %1</source>
-        <translation>rad %1</translation>
-    </message>
 </context>
 </TS>

@@ -329,13 +329,5 @@
         <source>%1 rows by %2 columns</source>
         <translation>%1 satır, %2 sütun</translation>
     </message>
-    <message>
-        <source>column %1</source>
-        <translation>sütun %1</translation>
-    </message>
-    <message>
-        <source>row %1</source>
-        <translation>satır %1</translation>
-    </message>
 </context>
 </TS>

@@ -335,13 +335,5 @@
         <source>%1 rows by %2 columns</source>
         <translation>Рядків: %1, стовпців: %2</translation>
     </message>
-    <message>
-        <source>column %1</source>
-        <translation>стовпець %1</translation>
-    </message>
-    <message>
-        <source>row %1</source>
-        <translation>рядок %1</translation>
-    </message>
 </context>
 </TS>

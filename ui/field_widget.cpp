@@ -24,7 +24,7 @@ namespace {
 // continues the window's dark outer edge.
 constexpr QRgb kOuterEdge = 0xFF808080;
 
-// Longer than a screen reader takes to read and speak what a key did (see accessible_focus.cpp).
+// Longer than a screen reader takes to read and speak what a key did (see access/field_news.cpp).
 constexpr int kLongestNewsWaitMs = 5000;
 
 std::optional<game::Button> buttonCode(Qt::MouseButton button) {

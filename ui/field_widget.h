@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "game/form1_view.h"
-#include "ui/field_accessible.h"
+#include "ui/access/hooks.h"
 #include "ui/field_keys.h"
 #include "ui/layout.h"
 #include "ui/picture_store.h"

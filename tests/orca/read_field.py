@@ -3,6 +3,7 @@
 each square as the first word of its name ("covered", "flagged", "3", "empty", ...)."""
 
 import json
+import re
 import sys
 
 import pyatspi
@@ -25,12 +26,11 @@ def main():
     app = next((a for a in desktop if a is not None and a.name == "fieldclear"), None)
     if app is None:
         sys.exit("fieldclear is not on the accessibility bus")
-    squares = find(app, lambda o: o.name == "Field" and "Table" in pyatspi.listInterfaces(o))
-    table = squares.queryTable()
-    rows = []
-    for r in range(table.nRows):
-        rows.append([table.getAccessibleAt(r, c).name.split(",")[0]
-                     for c in range(table.nColumns)])
+    squares = find(app, lambda o: o.name == "Field" and o.getRole() == pyatspi.ROLE_PANEL)
+    # "8 rows by 8 columns"
+    down, across = map(int, re.findall(r"\d+", squares.description))
+    rows = [[squares.getChildAtIndex(r * across + c).name.split(",")[0] for c in range(across)]
+            for r in range(down)]
     json.dump(rows, sys.stdout)
 
 

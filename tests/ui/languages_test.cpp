@@ -18,7 +18,7 @@
 #include "support/modal_answer.h"
 #include "support/pseudo_language.h"
 #include "support/scripted_random.h"
-#include "ui/accessible_news.h"
+#include "ui/access/words.h"
 #include "ui/language.h"
 #include "ui/main_window.h"
 

@@ -5,8 +5,8 @@
 #include <QTimer>
 #include <utility>
 
-#include "ui/accessible_field.h"
-#include "ui/accessible_news.h"
+#include "ui/access/field_interface.h"
+#include "ui/access/words.h"
 #include "ui/field_widget.h"
 
 namespace ui {
@@ -49,6 +49,27 @@ QString FieldAccessible::newsFor(const QAccessibleInterface* iface) const {
 void FieldAccessible::cursorMoved() {
     clearNews();
     focusIn();
+    sendHeldName();  // after the focus has left it
+}
+
+void FieldAccessible::focusOut() {
+    newsStale_ = newsTold_;
+    // Told once the focus has gone where the keyboard went.
+    QMetaObject::invokeMethod(
+        &field(),
+        [w = QPointer<FieldWidget>(&field())] {
+            if (FieldAccessible* a = fieldAccessible(*w); a != nullptr && !w->hasFocus()) {
+                a->sendHeldName();
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+void FieldAccessible::sendHeldName() {
+    if (const int k = std::exchange(heldName_, 0); k != 0 && k <= across() * down()) {
+        QAccessibleEvent event(cell(k), QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void FieldAccessible::focusIn() {
@@ -60,21 +81,23 @@ void FieldAccessible::focusIn() {
     sendFocus();
 }
 
-// Moves a reader to the object the keys act on. One that takes announcements hears the news
-// that way as well, with the square it is about: it comes last, so that is what such a reader
-// finishes with.
+// Moves a reader to the object the keys act on, which reads the news as its description.
 void FieldAccessible::sendFocus() {
-    QAccessibleInterface* iface = focused();
     newsTold_ = true;
-    QAccessibleEvent event(iface, QAccessible::Focus);
+    QAccessibleEvent event(focused(), QAccessible::Focus);
     QAccessible::updateAccessibility(&event);
+}
+
+// The object the keys act on and the news, in one announcement: a reader speaks one at once,
+// cutting short whatever it was saying.
+void FieldAccessible::announce() {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    if (!news_.isEmpty() && QAccessible::uniqueId(iface) == newsId_) {
-        QAccessibleAnnouncementEvent announcement(
-            iface, joinNews({iface->text(QAccessible::Name), news_}));
-        QAccessible::updateAccessibility(&announcement);
-    }
+    QAccessibleInterface* iface = focused();
+    QAccessibleAnnouncementEvent event(iface, joinNews({iface->text(QAccessible::Name), news_}));
+    QAccessible::updateAccessibility(&event);
 #endif
+    newsTold_ = true;
+    newsRead_ = true;  // it is being spoken
 }
 
 void FieldAccessible::actionStarted(game::Button button) {
@@ -136,20 +159,31 @@ void FieldAccessible::clearNews() {
     newsRead_ = false;
 }
 
-// A reader speaks the focus when it moves to another object, and says nothing when it lands on
-// the one it is on: so the news comes with a new identity for the square (or the face), and the
-// old one is let go.
+// Where the keys are, a reader that takes announcements hears the news as one. Any other hears
+// it as the description of the focus; but a reader speaks the focus when it moves to another
+// object, and says nothing when it lands on the one it is on: so the news comes with a new
+// identity for the square (or the face).
 void FieldAccessible::tellNews(const QString& news) {
-    QAccessible::Id& id = field().faceHasKeys() ? parts_[kFace] : cellId(field().cursorSquare());
-    if (id != 0) {
-        QAccessible::deleteAccessibleInterface(std::exchange(id, 0));
-    }
-    focused();  // registers the new identity
     news_ = news;
-    newsId_ = id;
     newsStale_ = false;
     newsRead_ = false;
     newsTold_ = false;
+    if (announcing_ && field().hasFocus()) {
+        newsId_ = 0;
+        announce();
+        return;
+    }
+    // A reader coming back to the field from elsewhere moves its focus anyway.
+    if (!announcing_) {
+        QAccessible::Id& id =
+            field().faceHasKeys() ? parts_[kFace] : cellId(field().cursorSquare());
+        if (id != 0) {
+            // Let go at once: a reader that can still ask the old identity finds it is the
+            // same square, and does not speak it.
+            QAccessible::deleteAccessibleInterface(std::exchange(id, 0));
+        }
+    }
+    newsId_ = QAccessible::uniqueId(focused());  // registers a new identity where there is none
     if (field().hasFocus()) {
         sendFocus();
     }

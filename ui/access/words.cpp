@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/accessible_news.h"
+#include "ui/access/words.h"
 
 #include <QStringList>
 

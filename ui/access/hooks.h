@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#ifndef FIELDCLEAR_UI_FIELD_ACCESSIBLE_H
-#define FIELDCLEAR_UI_FIELD_ACCESSIBLE_H
+#ifndef FIELDCLEAR_UI_ACCESS_HOOKS_H
+#define FIELDCLEAR_UI_ACCESS_HOOKS_H
 
 #include <QAccessible>
 #include <functional>
@@ -47,6 +47,8 @@ void accessibleActionStarted(FieldWidget& field, game::Button button);
 void accessibleActionFinished(FieldWidget& field);
 void accessibleCountersAsked(FieldWidget& field);
 void accessibleAfterNewsRead(FieldWidget& field, std::function<void()> then);
+// Whether the reader takes announcements, as the accessibility bus tells the field by itself.
+void accessibleAnnouncementsTaken(FieldWidget& field, bool taken);
 
 }  // namespace ui
 

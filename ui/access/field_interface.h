@@ -1,16 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#ifndef FIELDCLEAR_UI_ACCESSIBLE_FIELD_H
-#define FIELDCLEAR_UI_ACCESSIBLE_FIELD_H
+#ifndef FIELDCLEAR_UI_ACCESS_FIELD_INTERFACE_H
+#define FIELDCLEAR_UI_ACCESS_FIELD_INTERFACE_H
 
 #include <QAccessibleWidget>
 #include <array>
 #include <bitset>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "game/form1_view.h"
 #include "game/limits.h"
-#include "ui/accessible_parts.h"
+#include "ui/access/announcement_listeners.h"
+#include "ui/access/parts.h"
 #include "ui/field_widget.h"
 
 namespace ui {
@@ -19,7 +21,7 @@ namespace ui {
 // what the tools have been told.
 class FieldAccessible final : public QAccessibleWidget {
 public:
-    explicit FieldAccessible(FieldWidget* field) : QAccessibleWidget(field, QAccessible::Client) {}
+    explicit FieldAccessible(FieldWidget* field);
     ~FieldAccessible() override;
 
     FieldWidget& field() const { return *static_cast<FieldWidget*>(widget()); }
@@ -54,7 +56,7 @@ public:
     // came while it was elsewhere (a new game from a menu or a dialog), but not with news it
     // was told before it left.
     void focusIn();
-    void focusOut() { newsStale_ = newsTold_; }
+    void focusOut();
     // A key's release on a square, from before it acts to when it has done all it does.
     void actionStarted(game::Button button);
     void actionFinished();
@@ -62,6 +64,9 @@ public:
     // Runs `then` once a reader has read the news last told and had a moment to speak it, or
     // after a while if none reads it.
     void afterNewsRead(std::function<void()> then);
+    // Whether the reader takes announcements: the news of a key then goes out as one, and the
+    // focus stays where it is.
+    void setAnnouncing(bool announcing) { announcing_ = announcing; }
 
 private:
     void tell();
@@ -70,6 +75,9 @@ private:
     void tellNews(const QString& news);
     void tellNewGame();
     void sendFocus();
+    void announce();
+    void sendNameChanged(int k);
+    void sendHeldName();
     void clearNews();
     void finishAction();
     void runWaitingIn(int ms) const;
@@ -100,6 +108,12 @@ private:
     mutable bool newsRead_ = false;
     std::vector<std::function<void()>> waiting_;  // for the news to be read
     mutable int waitTurn_ = 0;                    // the last time set for it
+
+    bool announcing_ = false;
+    std::unique_ptr<AnnouncementListeners> listeners_;
+    // The square under the keys whose new name a reader was told in an announcement: it is
+    // told as a change once the keys leave it, as a reader presents a change of its focus.
+    int heldName_ = 0;
 };
 
 // The field widget's interface, made by Qt's factory at its first use.

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#ifndef FIELDCLEAR_UI_ACCESSIBLE_PARTS_H
-#define FIELDCLEAR_UI_ACCESSIBLE_PARTS_H
+#ifndef FIELDCLEAR_UI_ACCESS_PARTS_H
+#define FIELDCLEAR_UI_ACCESS_PARTS_H
 
 #include <QAccessible>
 #include <QString>
 
 #include "game/limits.h"
 #include "game/pictures.h"
-#include "ui/accessible_news.h"
+#include "ui/access/words.h"
 
 namespace ui {
 
@@ -15,7 +15,7 @@ class FieldAccessible;
 class FieldWidget;
 
 // The field's parts in reading order: left to right along the top, then the squares.
-enum Part { kMineCounter, kFace, kClock, kTable, kParts };
+enum Part { kMineCounter, kFace, kClock, kSquares, kParts };
 
 // The end of a game, as the face shows it; empty while one is on.
 QString gameStatus(const FieldWidget& field);
@@ -94,31 +94,23 @@ public:
     void doAction(const QString& action) override;
 };
 
-class CellAccessible final : public PartAccessible, public QAccessibleTableCellInterface {
+// A square. It does not offer itself as a table's cell: a reader that finds the table from a
+// cell reads the cell's whole row at every move up or down, where a player wants the one
+// square the cursor moved to. Its name says where it is instead.
+class CellAccessible final : public PartAccessible {
 public:
     CellAccessible(const FieldAccessible& field, int row, int column)
         : PartAccessible(field), row_(row), column_(column) {}
 
     bool isValid() const override;
-    QAccessibleInterface* parent() const override { return table(); }
+    QAccessibleInterface* parent() const override;
     QString text(QAccessible::Text t) const override;
     QRect rect() const override;
     QAccessible::Role role() const override { return QAccessible::Cell; }
     QAccessible::State state() const override;
-    void* interface_cast(QAccessible::InterfaceType t) override {
-        return t == QAccessible::TableCellInterface
-                   ? static_cast<QAccessibleTableCellInterface*>(this)
-                   : nullptr;
-    }
 
-    bool isSelected() const override { return false; }
-    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
-    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
-    int columnIndex() const override { return column_; }
-    int rowIndex() const override { return row_; }
-    int columnExtent() const override { return 1; }
-    int rowExtent() const override { return 1; }
-    QAccessibleInterface* table() const override;
+    int column() const { return column_; }
+    int row() const { return row_; }
 
 private:
     int square() const;
@@ -127,48 +119,21 @@ private:
     int column_;
 };
 
-class TableAccessible final : public PartAccessible, public QAccessibleTableInterface {
+// The squares, row by row, as a group and not as a table, for the same reason as its cells.
+class SquaresAccessible final : public PartAccessible {
 public:
     using PartAccessible::PartAccessible;
 
     QAccessibleInterface* child(int index) const override;
-    int childCount() const override { return rowCount() * columnCount(); }
+    int childCount() const override;
     int indexOfChild(const QAccessibleInterface* child) const override;
     QAccessibleInterface* childAt(int x, int y) const override;
     QAccessibleInterface* focusChild() const override;
     QString text(QAccessible::Text t) const override;
     QRect rect() const override;
-    // A grouping rather than a table: readers read a table's whole row at every move up or
-    // down, where a player wants the one square the cursor moved to.
     QAccessible::Role role() const override { return QAccessible::Grouping; }
-    void* interface_cast(QAccessible::InterfaceType t) override {
-        return t == QAccessible::TableInterface ? static_cast<QAccessibleTableInterface*>(this)
-                                                : nullptr;
-    }
-
-    QAccessibleInterface* caption() const override { return nullptr; }
-    QAccessibleInterface* summary() const override { return nullptr; }
-    QAccessibleInterface* cellAt(int row, int column) const override;
-    int selectedCellCount() const override { return 0; }
-    QList<QAccessibleInterface*> selectedCells() const override { return {}; }
-    QString columnDescription(int column) const override {
-        return Speech::tr("column %1").arg(column + 1);
-    }
-    QString rowDescription(int row) const override { return Speech::tr("row %1").arg(row + 1); }
-    int selectedColumnCount() const override { return 0; }
-    int selectedRowCount() const override { return 0; }
-    int columnCount() const override;
-    int rowCount() const override;
-    QList<int> selectedColumns() const override { return {}; }
-    QList<int> selectedRows() const override { return {}; }
-    bool isColumnSelected(int) const override { return false; }
-    bool isRowSelected(int) const override { return false; }
-    bool selectRow(int) override { return false; }
-    bool selectColumn(int) override { return false; }
-    bool unselectRow(int) override { return false; }
-    bool unselectColumn(int) override { return false; }
-    void modelChange(QAccessibleTableModelChangeEvent*) override {}  // cells read live
 };
+
 
 }  // namespace ui
 

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/accessible_field.h"
+#include "ui/access/field_interface.h"
 
 #include <QPointer>
-#include <algorithm>
 #include <utility>
 
-#include "ui/accessible_news.h"
+#include "ui/access/words.h"
 #include "ui/field_widget.h"
 
 namespace ui {
@@ -15,6 +14,14 @@ FieldAccessible* fieldAccessible(FieldWidget& field) {
 }
 
 // ---- FieldAccessible
+
+FieldAccessible::FieldAccessible(FieldWidget* field) : QAccessibleWidget(field, QAccessible::Client) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Only a Qt that sends announcements can use them.
+    listeners_ = std::make_unique<AnnouncementListeners>(
+        nullptr, [this](bool any) { setAnnouncing(any); });
+#endif
+}
 
 FieldAccessible::~FieldAccessible() {
     for (QAccessible::Id id : parts_) {
@@ -42,7 +49,7 @@ QAccessibleInterface* FieldAccessible::part(Part p) const {
                 made = new FaceAccessible(*this);
                 break;
             default:
-                made = new TableAccessible(*this);
+                made = new SquaresAccessible(*this);
                 break;
         }
         id = QAccessible::registerAccessibleInterface(made);
@@ -101,7 +108,7 @@ QAccessibleInterface* FieldAccessible::childAt(int x, int y) const {
     for (int i = 0; i < kParts; ++i) {
         QAccessibleInterface* p = part(static_cast<Part>(i));
         if (p->rect().contains(x, y)) {
-            return i == kTable ? cellAt(p->rect(), x, y) : p;
+            return i == kSquares ? cellAt(p->rect(), x, y) : p;
         }
     }
     return nullptr;
@@ -142,35 +149,13 @@ void FieldAccessible::boxShown(int k) {
 
 void FieldAccessible::tell() {
     telling_ = false;
-    const int a = across();
-    const int n = a * down();
-    int top = n, bottom = -1, left = a, right = -1;
+    const int n = across() * down();
     for (int k = 1; k <= n; ++k) {
-        if (!changed_.test(static_cast<std::size_t>(k))) {
-            continue;
-        }
-        const int row = (k - 1) / a;
-        const int column = (k - 1) % a;
-        top = std::min(top, row);
-        bottom = std::max(bottom, row);
-        left = std::min(left, column);
-        right = std::max(right, column);
-        // Only cells a tool has looked at can be out of date there.
-        if (cells_[static_cast<std::size_t>(row * game::kMaxAcross + column)] != 0) {
-            QAccessibleEvent event(cell(k), QAccessible::NameChanged);
-            QAccessible::updateAccessibility(&event);
+        if (changed_.test(static_cast<std::size_t>(k))) {
+            sendNameChanged(k);
         }
     }
     changed_.reset();
-    if (bottom >= 0) {
-        QAccessibleTableModelChangeEvent event(part(kTable),
-                                               QAccessibleTableModelChangeEvent::DataChanged);
-        event.setFirstRow(top);
-        event.setLastRow(bottom);
-        event.setFirstColumn(left);
-        event.setLastColumn(right);
-        QAccessible::updateAccessibility(&event);
-    }
     const auto tellValue = [this](Part p, int& told) {
         const int now = static_cast<CounterAccessible*>(part(p))->value();
         if (now != told) {
@@ -184,24 +169,40 @@ void FieldAccessible::tell() {
     if (std::exchange(newGame_, false)) {
         tellNewGame();
     }
+    // The face tells how the game ended; the square under the keys told it as news.
     const QString status = gameStatus(field());
     if (status != toldStatus_) {
         toldStatus_ = status;
         QAccessibleEvent face(part(kFace), QAccessible::DescriptionChanged);
         QAccessible::updateAccessibility(&face);
-        if (field().hasFocus()) {
-            QAccessibleEvent square(cell(field().cursorSquare()), QAccessible::DescriptionChanged);
-            QAccessible::updateAccessibility(&square);
-        }
     }
 }
 
-void FieldAccessible::fieldBuilt() {
-    changed_.reset();
-    acting_ = false;
-    QAccessibleTableModelChangeEvent event(part(kTable),
-                                           QAccessibleTableModelChangeEvent::ModelReset);
+// Only cells a tool has looked at can be out of date there. A reader that was told the new
+// name of the square under the keys in an announcement would speak the change a second time.
+void FieldAccessible::sendNameChanged(int k) {
+    const int row = (k - 1) / across();
+    const int column = (k - 1) % across();
+    if (cells_[static_cast<std::size_t>(row * game::kMaxAcross + column)] == 0) {
+        return;
+    }
+    if (announcing_ && field().hasFocus() && !field().faceHasKeys() &&
+        k == field().cursorSquare()) {
+        heldName_ = k;
+        return;
+    }
+    QAccessibleEvent event(cell(k), QAccessible::NameChanged);
     QAccessible::updateAccessibility(&event);
+}
+
+void FieldAccessible::fieldBuilt() {
+    // Whatever a reader kept of the last game's squares is out of date.
+    changed_.reset();
+    for (int k = 1; k <= across() * down(); ++k) {
+        changed_.set(static_cast<std::size_t>(k));
+    }
+    heldName_ = 0;
+    acting_ = false;
     newGame_ = true;
     boxShown(0);  // the counters and the face start again
 }

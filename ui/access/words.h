@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#ifndef FIELDCLEAR_UI_ACCESSIBLE_NEWS_H
-#define FIELDCLEAR_UI_ACCESSIBLE_NEWS_H
+#ifndef FIELDCLEAR_UI_ACCESS_WORDS_H
+#define FIELDCLEAR_UI_ACCESS_WORDS_H
 
 #include <QCoreApplication>
 #include <QString>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/field_accessible.h"
+#include "ui/access/hooks.h"
 
 #include <QPointer>
 
-#include "ui/accessible_field.h"
+#include "ui/access/field_interface.h"
 #include "ui/field_widget.h"
 
 namespace ui {
@@ -88,6 +88,12 @@ void accessibleAfterNewsRead(FieldWidget& field, std::function<void()> then) {
 void accessibleCountersAsked(FieldWidget& field) {
     if (FieldAccessible* a = fieldAccessible(field)) {
         a->countersAsked();
+    }
+}
+
+void accessibleAnnouncementsTaken(FieldWidget& field, bool taken) {
+    if (FieldAccessible* a = fieldAccessible(field)) {
+        a->setAnnouncing(taken);
     }
 }
 

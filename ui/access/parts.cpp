@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/accessible_parts.h"
+#include "ui/access/parts.h"
 
 #include "game/limits.h"
-#include "ui/accessible_field.h"
+#include "ui/access/field_interface.h"
 #include "ui/field_widget.h"
 
 namespace ui {
@@ -154,7 +154,7 @@ QString FaceAccessible::text(QAccessible::Text t) const {
 QAccessible::State FaceAccessible::state() const {
     QAccessible::State s;
     s.focusable = true;
-    s.focused = widget().hasFocus() && widget().faceHasKeys();
+    s.focused = field_.focusChild() == this;
     return s;
 }
 
@@ -182,9 +182,7 @@ int CellAccessible::square() const {
 
 QString CellAccessible::text(QAccessible::Text t) const {
     if (t == QAccessible::Description) {
-        // What the last key did, or else the end of a game, read where the player is.
-        const QString news = field_.newsFor(this);
-        return news.isEmpty() ? gameStatus(widget()) : news;
+        return field_.newsFor(this);  // what the last key did, read where the player is
     }
     if (t != QAccessible::Name) {
         return {};
@@ -200,68 +198,56 @@ QRect CellAccessible::rect() const {
     return widget().screenRect(elementRect(widget().fieldLayout().firstBox + square() - 1));
 }
 
+// Focused only as the identity the square has now, not as one a reader was on before.
 QAccessible::State CellAccessible::state() const {
     QAccessible::State s;
     s.focusable = true;
-    s.focused =
-        widget().hasFocus() && !widget().faceHasKeys() && widget().cursorSquare() == square();
+    s.focused = field_.focusChild() == this;
     return s;
 }
 
-QAccessibleInterface* CellAccessible::table() const {
-    return field_.part(kTable);
+QAccessibleInterface* CellAccessible::parent() const {
+    return field_.part(kSquares);
 }
 
-// ---- TableAccessible
+// ---- SquaresAccessible
 
-int TableAccessible::columnCount() const {
-    return field_.across();
+int SquaresAccessible::childCount() const {
+    return squareCount(widget().fieldLayout());
 }
 
-int TableAccessible::rowCount() const {
-    return field_.down();
+QAccessibleInterface* SquaresAccessible::child(int index) const {
+    return field_.cell(index + 1);
 }
 
-QAccessibleInterface* TableAccessible::cellAt(int row, int column) const {
-    if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount()) {
-        return nullptr;
-    }
-    return field_.cell(row * columnCount() + column + 1);
-}
-
-QAccessibleInterface* TableAccessible::child(int index) const {
-    const int a = columnCount();
-    return a == 0 ? nullptr : cellAt(index / a, index % a);
-}
-
-int TableAccessible::indexOfChild(const QAccessibleInterface* child) const {
-    const auto* cell = const_cast<QAccessibleInterface*>(child)->tableCellInterface();
-    if (cell == nullptr || child->parent() != this) {
+int SquaresAccessible::indexOfChild(const QAccessibleInterface* child) const {
+    const auto* cell = dynamic_cast<const CellAccessible*>(child);
+    if (cell == nullptr || !cell->isValid() || cell->parent() != this) {
         return -1;
     }
-    return cell->rowIndex() * columnCount() + cell->columnIndex();
+    return cell->row() * field_.across() + cell->column();
 }
 
-QAccessibleInterface* TableAccessible::childAt(int x, int y) const {
+QAccessibleInterface* SquaresAccessible::childAt(int x, int y) const {
     return field_.cellAt(rect(), x, y);
 }
 
-QAccessibleInterface* TableAccessible::focusChild() const {
-    return widget().hasFocus() && !widget().faceHasKeys() ? field_.cell(widget().cursorSquare())
-                                                          : nullptr;
+QAccessibleInterface* SquaresAccessible::focusChild() const {
+    QAccessibleInterface* focus = field_.focusChild();
+    return focus != nullptr && focus->parent() == this ? focus : nullptr;
 }
 
-QString TableAccessible::text(QAccessible::Text t) const {
+QString SquaresAccessible::text(QAccessible::Text t) const {
     if (t == QAccessible::Name) {
         return Speech::tr("Field");
     }
     if (t == QAccessible::Description) {
-        return Speech::tr("%1 rows by %2 columns").arg(rowCount()).arg(columnCount());
+        return Speech::tr("%1 rows by %2 columns").arg(field_.down()).arg(field_.across());
     }
     return {};
 }
 
-QRect TableAccessible::rect() const {
+QRect SquaresAccessible::rect() const {
     const FieldLayout& l = widget().fieldLayout();
     return widget().screenRect(elementRect(l.firstBox) |
                                elementRect(l.firstBox + squareCount(l) - 1));
