@@ -15,11 +15,12 @@ FieldAccessible* fieldAccessible(FieldWidget& field) {
 
 // ---- FieldAccessible
 
-FieldAccessible::FieldAccessible(FieldWidget* field) : QAccessibleWidget(field, QAccessible::Client) {
+FieldAccessible::FieldAccessible(FieldWidget* field)
+    : QAccessibleWidget(field, QAccessible::Client) {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     // Only a Qt that sends announcements can use them.
-    listeners_ = std::make_unique<AnnouncementListeners>(
-        nullptr, [this](bool any) { setAnnouncing(any); });
+    listeners_ =
+        std::make_unique<AnnouncementListeners>(nullptr, [this](bool any) { setAnnouncing(any); });
 #endif
 }
 

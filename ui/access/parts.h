@@ -134,7 +134,6 @@ public:
     QAccessible::Role role() const override { return QAccessible::Grouping; }
 };
 
-
 }  // namespace ui
 
 #endif
