@@ -80,15 +80,21 @@ bool RecordKeeper::scorereset() {
         BestTimesFile::Unreadable::Replace));
 }
 
+// The prompt is made once and kept, like the other dialogs: a screen reader may go on asking
+// about the box it was on after the prompt has closed.
 QString askRecordName(QWidget* parent) {
-    QInputDialog prompt(parent);
-    prompt.setObjectName(QStringLiteral("recordPrompt"));
-    prompt.setPalette(dialogPalette());
-    prompt.setWindowTitle(RecordKeeper::tr("Congratulations"));
-    prompt.setLabelText(
-        RecordKeeper::tr("You have the fastest time for this level. Please type your name:"));
-    prompt.setTextValue(QStringLiteral("MrNobody"));
-    return prompt.exec() == QDialog::Accepted ? prompt.textValue() : QString();
+    const QString name = QStringLiteral("recordPrompt");
+    auto* prompt = parent->findChild<QInputDialog*>(name, Qt::FindDirectChildrenOnly);
+    if (prompt == nullptr) {
+        prompt = new QInputDialog(parent);
+        prompt->setObjectName(name);
+        prompt->setPalette(dialogPalette());
+        prompt->setWindowTitle(RecordKeeper::tr("Congratulations"));
+        prompt->setLabelText(
+            RecordKeeper::tr("You have the fastest time for this level. Please type your name:"));
+    }
+    prompt->setTextValue(QStringLiteral("MrNobody"));
+    return prompt->exec() == QDialog::Accepted ? prompt->textValue() : QString();
 }
 
 }  // namespace records

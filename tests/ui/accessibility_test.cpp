@@ -269,10 +269,15 @@ TEST_F(Accessible, FocusFollowsTheCursorAndAnOpeningAndAFlagAreToldOnce) {
 
     heard().clear();
     key(Qt::Key_Space);
+    // The squares the reader had read change their names, but the one under the keys, which
+    // comes with a new identity.
     const auto names = take(QAccessible::NameChanged);
-    EXPECT_TRUE(std::any_of(names.begin(), names.end(), [](const Heard& h) {
-        return h.name == QStringLiteral("empty, row 5, column 4");
-    }));
+    const auto told = [&names](const char* name) {
+        return std::any_of(names.begin(), names.end(),
+                           [name](const Heard& h) { return h.name == QLatin1String(name); });
+    };
+    EXPECT_TRUE(told("empty, row 5, column 3"));
+    EXPECT_FALSE(told("empty, row 5, column 4"));
     const auto values = take(QAccessible::ValueChanged);
     ASSERT_EQ(values.size(), 1u);
     EXPECT_EQ(values[0].name, QStringLiteral("Time: 1 second"));
@@ -281,17 +286,15 @@ TEST_F(Accessible, FocusFollowsTheCursorAndAnOpeningAndAFlagAreToldOnce) {
     for (Qt::Key k : {Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Left, Qt::Key_F}) {
         key(k);
     }
-    ASSERT_EQ(take(QAccessible::NameChanged).size(), 1u);
-    EXPECT_EQ(take(QAccessible::NameChanged)[0].name, QStringLiteral("flagged, row 2, column 3"));
+    EXPECT_TRUE(take(QAccessible::NameChanged).empty());
     const auto counter = take(QAccessible::ValueChanged);
     ASSERT_EQ(counter.size(), 1u);  // 10 to 9 passes through 0 digit by digit
     EXPECT_EQ(counter[0].value, QVariant(9));
     EXPECT_EQ(counter[0].name, QStringLiteral("Mines left: 9"));
 
+    cellName(7, 7);  // the last square, read
     heard().clear();
-    for (Qt::Key k : {Qt::Key_PageDown, Qt::Key_End, Qt::Key_F}) {
-        key(k);  // the last square
-    }
+    click(64, Qt::RightButton);
     ASSERT_EQ(take(QAccessible::NameChanged).size(), 1u);
     EXPECT_EQ(take(QAccessible::NameChanged)[0].name, QStringLiteral("flagged, row 8, column 8"));
 }

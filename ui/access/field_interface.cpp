@@ -58,10 +58,14 @@ QAccessibleInterface* FieldAccessible::part(Part p) const {
     return QAccessible::accessibleInterface(id);
 }
 
-QAccessible::Id& FieldAccessible::cellId(int k) const {
+std::size_t FieldAccessible::place(int k) const {
     const int row = (k - 1) / across();
     const int column = (k - 1) % across();
-    return cells_[static_cast<std::size_t>(row * game::kMaxAcross + column)];
+    return static_cast<std::size_t>(row * game::kMaxAcross + column);
+}
+
+QAccessible::Id& FieldAccessible::cellId(int k) const {
+    return cells_[place(k)];
 }
 
 QAccessibleInterface* FieldAccessible::cell(int k) const {
@@ -73,6 +77,7 @@ QAccessibleInterface* FieldAccessible::cell(int k) const {
     if (id == 0) {
         id = QAccessible::registerAccessibleInterface(
             new CellAccessible(*this, (k - 1) / a, (k - 1) % a));
+        told_[place(k)] = game::tileRole(field().boxPicture(k));  // what its name says now
     }
     return QAccessible::accessibleInterface(id);
 }
@@ -153,7 +158,8 @@ void FieldAccessible::tell() {
     const int n = across() * down();
     for (int k = 1; k <= n; ++k) {
         if (changed_.test(static_cast<std::size_t>(k))) {
-            sendNameChanged(k);
+            sendNameChanged(k, announcing_ && field().hasFocus() && !field().faceHasKeys() &&
+                                   k == field().cursorSquare());
         }
     }
     changed_.reset();
@@ -170,6 +176,9 @@ void FieldAccessible::tell() {
     if (std::exchange(newGame_, false)) {
         tellNewGame();
     }
+    if (std::exchange(focusPending_, false) && field().hasFocus()) {
+        sendFocus();
+    }
     // The face tells how the game ended; the square under the keys told it as news.
     const QString status = gameStatus(field());
     if (status != toldStatus_) {
@@ -179,19 +188,20 @@ void FieldAccessible::tell() {
     }
 }
 
-// Only cells a tool has looked at can be out of date there. A reader that was told the new
-// name of the square under the keys in an announcement would speak the change a second time.
-void FieldAccessible::sendNameChanged(int k) {
-    const int row = (k - 1) / across();
-    const int column = (k - 1) % across();
-    if (cells_[static_cast<std::size_t>(row * game::kMaxAcross + column)] == 0) {
+// Only cells a tool has looked at can be out of date there, and only where their name changed
+// since. A reader that was told the new name of the square under the keys in an announcement
+// would speak the change a second time: that one waits.
+void FieldAccessible::sendNameChanged(int k, bool held) {
+    const std::size_t p = place(k);
+    const int role = game::tileRole(field().boxPicture(k));
+    if (cells_[p] == 0 || told_[p] == role) {
         return;
     }
-    if (announcing_ && field().hasFocus() && !field().faceHasKeys() &&
-        k == field().cursorSquare()) {
+    if (held) {
         heldName_ = k;
         return;
     }
+    told_[p] = role;
     QAccessibleEvent event(cell(k), QAccessible::NameChanged);
     QAccessible::updateAccessibility(&event);
 }

@@ -52,11 +52,12 @@ public:
     void fieldBuilt();
     // The keys moved to another square or to the face: it is told, with no news.
     void cursorMoved();
-    // The field took the keyboard: the reader lands where the keys are, with the news that
-    // came while it was elsewhere (a new game from a menu or a dialog), but not with news it
-    // was told before it left.
+    // The field took the keyboard, and a moment later the reader lands where the keys are,
+    // with the news that came while it was elsewhere or came in that moment (a new game from
+    // a menu or a dialog), but not with news it was told before it left.
+    void focusComing() { focusComing_ = true; }
     void focusIn();
-    void focusOut();
+    void focusOut() { newsStale_ = newsTold_; }
     // A key's release on a square, from before it acts to when it has done all it does.
     void actionStarted(game::Button button);
     void actionFinished();
@@ -70,13 +71,14 @@ public:
 
 private:
     void tell();
+    std::size_t place(int k) const;
     QAccessible::Id& cellId(int k) const;
     // Gives the focus's object a new identity that carries `news`, and moves the focus to it.
     void tellNews(const QString& news);
     void tellNewGame();
     void sendFocus();
     void announce();
-    void sendNameChanged(int k);
+    void sendNameChanged(int k, bool held);
     void sendHeldName();
     void clearNews();
     void finishAction();
@@ -86,12 +88,16 @@ private:
     mutable std::array<QAccessible::Id, kParts> parts_{};
     // By row * kMaxAcross + column: a cell stands for a place in the field, whatever its size.
     mutable std::array<QAccessible::Id, game::kMaxSquares> cells_{};
+    // What each of them showed, by its picture's role, when its name was last read or told.
+    mutable std::array<int, game::kMaxSquares> told_{};
 
     // Gathered between two turns of the event loop, so that an opening of hundreds of squares
     // or a counter's three digits make one burst of news rather than a stream of half-states.
     std::bitset<game::kTableSize> changed_;
     bool telling_ = false;
-    bool newGame_ = false;  // a new game waits to be told
+    bool newGame_ = false;       // a new game waits to be told
+    bool focusPending_ = false;  // and the field's focus with it
+    bool focusComing_ = false;   // the field has the keyboard, the reader does not yet
     int toldMines_ = 0;
     int toldClock_ = 0;
     QString toldStatus_;

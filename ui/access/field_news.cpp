@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The field's interface, continued: where the keys are, and what each key did, told to a
 // screen reader as it happens.
+#include <QApplication>
 #include <QPointer>
 #include <QTimer>
 #include <utility>
@@ -48,35 +49,34 @@ QString FieldAccessible::newsFor(const QAccessibleInterface* iface) const {
 
 void FieldAccessible::cursorMoved() {
     clearNews();
-    focusIn();
-    sendHeldName();  // after the focus has left it
-}
-
-void FieldAccessible::focusOut() {
-    newsStale_ = newsTold_;
-    // Told once the focus has gone where the keyboard went.
-    QMetaObject::invokeMethod(
-        &field(),
-        [w = QPointer<FieldWidget>(&field())] {
-            if (FieldAccessible* a = fieldAccessible(*w); a != nullptr && !w->hasFocus()) {
-                a->sendHeldName();
-            }
-        },
-        Qt::QueuedConnection);
+    sendFocus();
+    sendHeldName();  // now that the reader's focus has left it
 }
 
 void FieldAccessible::sendHeldName() {
     if (const int k = std::exchange(heldName_, 0); k != 0 && k <= across() * down()) {
-        QAccessibleEvent event(cell(k), QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&event);
+        sendNameChanged(k, false);
     }
 }
 
 void FieldAccessible::focusIn() {
+    focusComing_ = false;
+    // Gone again, or taken at once by a dialog opening (the menu that opened it gave it back).
+    const QWidget* modal = QApplication::activeModalWidget();
+    if (!field().hasFocus() || (modal != nullptr && modal != field().window())) {
+        return;
+    }
     // Cleared here and not as the field lost the keyboard: a reader may still be reading the
     // news then, as a record's prompt comes up after the win.
     if (newsStale_) {
         clearNews();
+    }
+    sendHeldName();  // before the reader's focus comes back to it
+    if (telling_) {
+        // What brought the keyboard back (a dialog's OK, a menu's level) has news on its way:
+        // it comes with the focus.
+        focusPending_ = true;
+        return;
     }
     sendFocus();
 }
@@ -168,7 +168,7 @@ void FieldAccessible::tellNews(const QString& news) {
     newsStale_ = false;
     newsRead_ = false;
     newsTold_ = false;
-    if (announcing_ && field().hasFocus()) {
+    if (announcing_ && field().hasFocus() && !focusPending_ && !focusComing_) {
         newsId_ = 0;
         announce();
         return;
@@ -184,7 +184,7 @@ void FieldAccessible::tellNews(const QString& news) {
         }
     }
     newsId_ = QAccessible::uniqueId(focused());  // registers a new identity where there is none
-    if (field().hasFocus()) {
+    if (field().hasFocus() && !focusPending_ && !focusComing_) {
         sendFocus();
     }
 }

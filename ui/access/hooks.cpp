@@ -20,11 +20,14 @@ QAccessibleInterface* fieldFactory(const QString& className, QObject* object) {
 // Qt tells of the widget's focus after its focus-in event: the square's comes after that, so
 // the reader lands on the square under the cursor.
 void tellFocusLater(FieldWidget& field) {
+    if (FieldAccessible* a = fieldAccessible(field)) {
+        a->focusComing();
+    }
     QPointer<FieldWidget> w = &field;
     QMetaObject::invokeMethod(
         w,
         [w] {
-            if (FieldAccessible* a = fieldAccessible(*w); a != nullptr && w->hasFocus()) {
+            if (FieldAccessible* a = fieldAccessible(*w)) {
                 a->focusIn();
             }
         },
