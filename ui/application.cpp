@@ -3,6 +3,8 @@
 
 #include <QGuiApplication>
 
+#include "ui/access/reader_notes.h"
+
 namespace ui {
 
 void prepareApplication() {
@@ -14,6 +16,7 @@ void prepareApplication() {
     // No application display name: Qt would add it to every window title on screen. The desktop
     // file name lets the desktop match the windows to the menu entry and its icon instead.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.fieldclear.Fieldclear"));
+    dropUnsentEventNotes();
 }
 
 }  // namespace ui

@@ -11,17 +11,18 @@ namespace {
 
 constexpr int kMostMinesAround = 8;
 
+// The number of mines an uncovered square shows, 0 for none; -1 for a square not uncovered.
+int minesShown(game::PictureId picture) {
+    const int shown = game::tileRole(picture) - static_cast<int>(game::Tile::Open);
+    return shown >= 0 && shown <= kMostMinesAround ? shown : -1;
+}
+
 // What a square shows, by the role of its picture in any tile set.
 QString squareText(game::PictureId picture) {
-    const int role = game::tileRole(picture);
-    const int open = static_cast<int>(game::Tile::Open);
-    if (role == open) {
-        return Speech::tr("empty");
+    if (const int shown = minesShown(picture); shown >= 0) {
+        return shown == 0 ? Speech::tr("empty") : QString::number(shown);
     }
-    if (role > open && role <= open + kMostMinesAround) {
-        return QString::number(role - open);
-    }
-    switch (static_cast<game::Tile>(role)) {
+    switch (static_cast<game::Tile>(game::tileRole(picture))) {
         case game::Tile::Flag:
             return Speech::tr("flagged");
         case game::Tile::Mine:
@@ -60,9 +61,7 @@ int squareCount(const FieldLayout& layout) {
 }  // namespace
 
 bool showsOpen(game::PictureId picture) {
-    const int role = game::tileRole(picture);
-    const int open = static_cast<int>(game::Tile::Open);
-    return role >= open && role <= open + kMostMinesAround;
+    return minesShown(picture) >= 0;
 }
 
 int explodedSquare(const FieldWidget& field) {
