@@ -309,7 +309,7 @@ def loss(p):
             "F2 after the loss: a new game, with its level and size", alone=True)
 
 
-def win(p, attempts=12):
+def win(p, attempts=40):
     p.t.section("Beginner, played by sure deductions until a win; the record's prompt after it")
     p.menu(r"Beginner", 2,
            [square(p.row, p.column, "covered"), p.new_game_words("Beginner", 8, 8, 10)],
