@@ -29,9 +29,12 @@ int read(const QLineEdit* box) {
 // moves the focus there. With OK as its buddy instead, a reader would read OK by the caption.
 class Caption final : public QLabel {
 public:
+    // The buddy first: a reader keeps the name it first hears, and a caption without one is
+    // named with its ampersand.
     Caption(const QString& text, QWidget* box, QWidget* leadsTo, QWidget* parent)
-        : QLabel(text, parent), leadsTo_(leadsTo) {
+        : QLabel(parent), leadsTo_(leadsTo) {
         setBuddy(box);
+        setText(text);
     }
 
 protected:

@@ -221,12 +221,12 @@ void FieldWidget::hideCursor() {
     }
 }
 
-// Tab and Shift+Tab move the keys between the squares and the face, within this widget.
+// Tab and Shift+Tab move the keys between the squares and the face, within this widget. With
+// Ctrl or Alt they are shortcuts, which the keys leave alone and pass on.
 bool FieldWidget::event(QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
-            (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) == 0) {
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
             keyPressEvent(key);
             return true;
         }

@@ -107,7 +107,8 @@ class Player:
         for u in heard:
             self.t.write(f'    "{u.text}"' + ("   (the key echoed)" if u.key_echo else ""))
         words = [u.text for u in heard if not u.key_echo]
-        ok = (says(want, words, alone)
+        # No control is read with the ampersand that marks its access key.
+        ok = (says(want, words, alone) and not any("&" in w for w in words)
               and not (forbid and any(re.search(forbid, w) for w in words)))
         self.t.write(f"  {'ok' if ok else 'FAILED'}: {why}")
         if not ok:
@@ -263,8 +264,9 @@ def moves_face_and_counters(p):
 
 def custom_field(p, across, down, mines):
     p.menu(r"Custom.*", 5, [r"Custom Field dialog"], "Custom...: its dialog")
-    for value in (across, down, mines):
-        p.press("Tab", [r".*selected"], "the next box, its text selected")
+    for caption, value in (("Width", across), ("Height", down), ("Mines", mines)):
+        p.press("Tab", [rf"{caption}: text", r"\d* ?selected"],
+                "the next box by its caption, its text selected")
         p.t.write(f"> typing {value}")
         start = p.d.mark()
         p.d.type(str(value))
@@ -394,11 +396,20 @@ def chord(p, field, mines):
     return None
 
 
-def game_output(out):
+# Qt's note that the reader did not answer a key within Qt's time for it, so that Qt handed the
+# key on by itself: a matter of how busy the machine is, not of the game.
+KEY_UNANSWERED = "QSpiApplication::keyEventError"
+
+
+def game_output(out, transcript):
     """Fails on anything the game printed through the whole game, such as Qt's warnings of a
     reader asking for an object that is gone."""
     with open(os.path.join(out, "game.log"), encoding="utf-8", errors="replace") as f:
         lines = [line.rstrip("\n") for line in f if line.strip()]
+    unanswered = [line for line in lines if line.startswith(KEY_UNANSWERED)]
+    if unanswered:
+        transcript.write(f"(Orca left {len(unanswered)} keys unanswered in Qt's time)")
+    lines = [line for line in lines if not line.startswith(KEY_UNANSWERED)]
     if lines:
         raise Failure(f"the game printed {len(lines)} lines, the first: {lines[0]!r}")
 
@@ -424,7 +435,7 @@ def main():
             moves_face_and_counters(p)
             loss(p)
             win(p)
-        game_output(args.out)
+        game_output(args.out, transcript)
     except Failure as failure:
         transcript.write(f"\nFAILED: {failure}")
         print(f"FAILED: {failure}\n(Orca's words, key by key: {transcript.file.name})",

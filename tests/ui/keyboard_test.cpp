@@ -41,7 +41,15 @@ protected:
             QTest::keyClick(field(), k);
         }
     }
-    QImage shot() { return field()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+    // What the screen shows of the field, as its updates left it.
+    QImage shot() {
+        QCoreApplication::processEvents();
+        const QPoint at = field()->mapTo(&window, QPoint());
+        return window.screen()
+            ->grabWindow(window.winId(), at.x(), at.y(), field()->width(), field()->height())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    }
     QRect squareRect(int k) {
         const auto& l = field()->fieldLayout();
         return l.elements[static_cast<std::size_t>(l.firstBox + k - 1)].rect;
@@ -157,6 +165,10 @@ TEST_F(Keys, TheOutlineShowsFromAKeyUntilAMousePressOrANewGame) {
     random.scriptMines(kMines, 64);
     keys({Qt::Key_Space});
     EXPECT_EQ(field()->boxPicture(10), 308);
+    mouseClick(10, Qt::LeftButton);
+    EXPECT_NE(shot().pixel(squareRect(10).topLeft()), 0xFF000000u);
+    keys({Qt::Key_Space});  // changes nothing but the outline
+    EXPECT_EQ(shot().pixel(squareRect(10).topLeft()), 0xFF000000u);
 }
 
 // Tab and Shift+Tab take the keys to the face and back; there Space and Enter are a click, F
@@ -175,15 +187,22 @@ TEST_F(Keys, TabTakesTheKeysToTheFaceWhereSpaceAndEnterStartANewGame) {
     EXPECT_EQ(field()->facePicture(), game::kFaceHeld);
     QTest::keyRelease(field(), Qt::Key_Space);
     EXPECT_EQ(random.reseeds, 2);
-    keys({Qt::Key_Return});
+    keys({Qt::Key_Return, Qt::Key_F, Qt::Key_Down, Qt::Key_Left});
     EXPECT_EQ(random.reseeds, 3);
-    keys({Qt::Key_F, Qt::Key_Down, Qt::Key_Left});
     EXPECT_EQ(field()->cursorSquare(), 2);
     EXPECT_EQ(field()->boxPicture(2), game::tilePicture(0, game::Tile::Covered));
     EXPECT_TRUE(field()->faceHasKeys());
+    EXPECT_EQ(shot(), ringed);  // through both new games
 
     QTest::keyClick(field(), Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_FALSE(field()->faceHasKeys());
+    // With Ctrl or Alt, Tab is a shortcut: it goes on past the field.
+    for (Qt::KeyboardModifier m : {Qt::ControlModifier, Qt::AltModifier}) {
+        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, m);
+        QApplication::sendEvent(field(), &tab);
+        EXPECT_FALSE(tab.isAccepted());
+        EXPECT_FALSE(field()->faceHasKeys());
+    }
     random.scriptMines({1, 3, 9, 11, 17, 18, 19, 56, 60, 64}, 64);  // none under the cursor
     keys({Qt::Key_F});
     EXPECT_EQ(field()->boxPicture(2), 401);
