@@ -17,6 +17,7 @@
 #include "support/modal_answer.h"
 #include "support/pseudo_language.h"
 #include "support/scripted_random.h"
+#include "ui/access/announcement_listeners.h"
 #include "ui/access/words.h"
 #include "ui/main_window.h"
 
@@ -36,7 +37,7 @@ struct Heard {
     QAccessible::Role role = QAccessible::NoRole;
     QString name;
     QString description;
-    QVariant value;  // for a value change
+    QVariant value;  // for a value change, or what an announcement says
 };
 
 std::vector<Heard>& heard() {
@@ -66,6 +67,11 @@ void listen(QAccessibleEvent* event) {
     if (event->type() == QAccessible::ValueChanged) {
         h.value = static_cast<QAccessibleValueChangeEvent*>(event)->value();
     }
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    if (event->type() == QAccessible::Announcement) {
+        h.value = static_cast<QAccessibleAnnouncementEvent*>(event)->message();
+    }
+#endif
     heard().push_back(h);
 }
 
@@ -451,6 +457,48 @@ TEST_F(Accessible, ANewGameIsToldWithItsLevelAndSizeWhereverTheKeysAre) {
     EXPECT_EQ(t.name, QStringLiteral("New game"));
     EXPECT_EQ(t.description, QStringLiteral("New game, Expert, 30 by 16, 99 mines"));
 }
+
+// Only a reader that asks the accessibility bus for announcements by name is sent them.
+TEST(AnnouncementListeners, AreReadersThatAskForThemByName) {
+    for (const char* event :
+         {"object:announcement", "Object:Announcement:", "object:announcement:"})
+        EXPECT_TRUE(ui::AnnouncementListeners::isAnnouncement(QLatin1String(event))) << event;
+    for (const char* event : {"object:", "Object", "", "object:announcements", "window:activate"})
+        EXPECT_FALSE(ui::AnnouncementListeners::isAnnouncement(QLatin1String(event))) << event;
+}
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+// A reader that takes announcements hears a key's news as one, with the square it is about,
+// and its focus stays put; the square's new name waits until the keys leave it, which the
+// reader would otherwise speak as well.
+TEST_F(Accessible, AReaderThatTakesAnnouncementsHearsEachKeyAsOne) {
+    ui::accessibleAnnouncementsTaken(*window.field(), true);
+    random.scriptMines(kMines, 64);
+    keys({Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_Right,
+          Qt::Key_Right});
+    heard().clear();
+    key(Qt::Key_Space);
+    const auto told = take(QAccessible::Announcement);
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0].value.toString(),
+              QStringLiteral("empty, row 5, column 4. 53 squares opened"));
+    EXPECT_TRUE(take(QAccessible::Focus).empty());
+    EXPECT_EQ(fieldIface()->focusChild()->text(QAccessible::Description), QString());
+    const auto changedHere = [](const Heard& h) {
+        return h.type == QAccessible::NameChanged &&
+               h.name == QStringLiteral("empty, row 5, column 4");
+    };
+    EXPECT_EQ(std::count_if(heard().begin(), heard().end(), changedHere), 0);
+
+    heard().clear();
+    key(Qt::Key_Right);
+    const auto focus = std::find_if(heard().begin(), heard().end(),
+                                    [](const Heard& h) { return h.type == QAccessible::Focus; });
+    ASSERT_NE(focus, heard().end());
+    EXPECT_EQ(focus->name, QStringLiteral("empty, row 5, column 5"));
+    EXPECT_EQ(std::count_if(focus, heard().end(), changedHere), 1);
+}
+#endif
 
 // A player with the mouse hears nothing new: a click moves no focus, and the last key's news
 // goes out of date with it.
