@@ -73,11 +73,13 @@ private:
     void tell();
     std::size_t place(int k) const;
     QAccessible::Id& cellId(int k) const;
-    // Gives the focus's object a new identity that carries `news`, and moves the focus to it.
+    // Tells `news` of the object the keys act on, the way the reader takes it.
     void tellNews(const QString& news);
     void tellNewGame();
     void sendFocus();
     void announce();
+    // Tells the reader of square k's new name, if it has read the square and the name changed
+    // since; or, with `held`, keeps it for later.
     void sendNameChanged(int k, bool held);
     void sendHeldName();
     void clearNews();
@@ -96,7 +98,7 @@ private:
     std::bitset<game::kTableSize> changed_;
     bool telling_ = false;
     bool newGame_ = false;       // a new game waits to be told
-    bool focusPending_ = false;  // and the field's focus with it
+    bool focusPending_ = false;  // the reader's focus waits for what is being gathered
     bool focusComing_ = false;   // the field has the keyboard, the reader does not yet
     int toldMines_ = 0;
     int toldClock_ = 0;
@@ -109,7 +111,7 @@ private:
 
     QString news_;
     QAccessible::Id newsId_ = 0;  // the identity that tells it
-    bool newsTold_ = false;       // the focus has come to it since
+    bool newsTold_ = false;       // the reader has had it since, by the focus or announced
     bool newsStale_ = false;      // and the field has lost the keyboard since then
     mutable bool newsRead_ = false;
     std::vector<std::function<void()>> waiting_;  // for the news to be read

@@ -159,32 +159,32 @@ void FieldAccessible::clearNews() {
     newsRead_ = false;
 }
 
-// Where the keys are, a reader that takes announcements hears the news as one. Any other hears
-// it as the description of the focus; but a reader speaks the focus when it moves to another
-// object, and says nothing when it lands on the one it is on: so the news comes with a new
-// identity for the square (or the face).
+// A reader that takes announcements hears the news as one, unless its focus is coming to the
+// field anyway. Otherwise the news is the description of the focus; but a reader speaks the
+// focus when it moves to another object and says nothing when it lands where it is, so for a
+// reader that takes no announcements the square (or the face) takes a new identity for it.
 void FieldAccessible::tellNews(const QString& news) {
     news_ = news;
     newsStale_ = false;
     newsRead_ = false;
     newsTold_ = false;
-    if (announcing_ && field().hasFocus() && !focusPending_ && !focusComing_) {
+    const bool focusNow = field().hasFocus() && !focusPending_ && !focusComing_;
+    if (announcing_ && focusNow) {
         newsId_ = 0;
         announce();
         return;
     }
-    // A reader coming back to the field from elsewhere moves its focus anyway.
     if (!announcing_) {
         QAccessible::Id& id =
             field().faceHasKeys() ? parts_[kFace] : cellId(field().cursorSquare());
         if (id != 0) {
-            // Let go at once: a reader that can still ask the old identity finds it is the
-            // same square, and does not speak it.
+            // Let go at once: a reader that could still ask the old identity would find it the
+            // same square, and stay silent.
             QAccessible::deleteAccessibleInterface(std::exchange(id, 0));
         }
     }
     newsId_ = QAccessible::uniqueId(focused());  // registers a new identity where there is none
-    if (field().hasFocus() && !focusPending_ && !focusComing_) {
+    if (focusNow) {
         sendFocus();
     }
 }
