@@ -29,6 +29,8 @@ WON = r"Game won in \d+ seconds?"
 BUTTON = r"(?:push )?button"  # Orca 43 says "push button", 48 "button"
 FACE = rf"New game(?: {BUTTON})?"  # the face, as a focus or in an announcement
 PROMPT = r"Congratulations dialog"
+# The prompt's question and its text box, read whole.
+QUESTION = r"You have the fastest time for this level\. Please type your name: text"
 
 
 
@@ -45,15 +47,21 @@ def spoken(words):
     return ". ".join(w.strip().rstrip(".") for w in words)
 
 
-def says(phrases, words, alone=False):
+def phrase(p):
+    return re.compile(rf"(?:^|(?<=\. ))(?:{p})(?=\.|$)")
+
+
+def says(phrases, words, alone=False, once=False):
     """Whether `words` hold each of the `phrases` in order, each a whole phrase; with `alone`,
-    they must be all that was said."""
+    they must be all that was said, and with `once`, none of them may be said twice."""
     text = spoken(words)
     if alone:
         return re.fullmatch(r"\. ".join(f"(?:{p})" for p in phrases), text) is not None
+    if once and any(len(phrase(p).findall(text)) != 1 for p in phrases):
+        return False
     at = 0
     for p in phrases:
-        m = re.compile(rf"(?:^|(?<=\. ))(?:{p})(?=\.|$)").search(text, at)
+        m = phrase(p).search(text, at)
         if m is None:
             return False
         at = m.end()
@@ -86,7 +94,8 @@ class Player:
 
     # ---- keys and checks
 
-    def press(self, key, want, why, alone=False, forbid=None, hold=False, timeout=12.0):
+    def press(self, key, want, why, alone=False, forbid=None, hold=False, timeout=12.0,
+              once=False):
         """Presses `key` and waits until Orca's words (its echo of the key aside) hold each of
         the phrases in `want`, in that order, then for the rest of what it says. With `alone`
         that must be all it says; none of its words may match `forbid`."""
@@ -108,12 +117,13 @@ class Player:
             self.t.write(f'    "{u.text}"' + ("   (the key echoed)" if u.key_echo else ""))
         words = [u.text for u in heard if not u.key_echo]
         # No control is read with the ampersand that marks its access key.
-        ok = (says(want, words, alone) and not any("&" in w for w in words)
+        ok = (says(want, words, alone, once) and not any("&" in w for w in words)
               and not (forbid and any(re.search(forbid, w) for w in words)))
         self.t.write(f"  {'ok' if ok else 'FAILED'}: {why}")
         if not ok:
-            expected = " then ".join(f"/{w}/" for w in want) + (" and nothing else" if alone else
-                                                                "") + (f", not /{forbid}/" if forbid else "")
+            expected = (" then ".join(f"/{w}/" for w in want) +
+                        (" and nothing else" if alone else "") + (", each once" if once else "") +
+                        (f", not /{forbid}/" if forbid else ""))
             raise Failure(f"after {key}, Orca said {words}; expected {expected}")
         return words
 
@@ -137,7 +147,7 @@ class Player:
             self.press("Down", [r".+"], "the next item")
         # Orca 48 tells a check mark's state as well: "Beginner checked".
         self.press("Down", [rf"{item}(?: (?:not )?checked)?"], "the item")
-        return self.press("Return", want, why)
+        return self.press("Return", want, why, once=True)
 
     def read_field(self):
         out = subprocess.run(["/usr/bin/python3", os.path.join(HERE, "read_field.py")],
@@ -276,7 +286,7 @@ def custom_field(p, across, down, mines):
     words = p.new_game_words("Custom", across, down, mines)
     p.press("Tab", [rf"OK {BUTTON}"], "to OK, read by its own name", alone=True)
     p.press("Return", [square(p.row, p.column, "covered"), words],
-            "the custom field's OK: a new game, with its level and size")
+            "the custom field's OK: a new game, with its level and size", once=True)
 
 
 def loss(p):
@@ -335,9 +345,11 @@ def won(p, words):
         return False
     if len(re.findall(WON, spoken(words))) != 1:
         raise Failure(f"the game was won, and Orca said {words}; expected the win once")
-    if not any(re.search(PROMPT, w) for w in words):
-        p.d.wait_for(lambda u: re.search(PROMPT, u.text), 15, "the record's prompt")
-        p.t.write('    ... "Congratulations dialog."')
+    for phrase in (PROMPT, QUESTION):
+        if not any(re.search(phrase, w) for w in words):
+            p.d.wait_for(lambda u, phrase=phrase: re.search(phrase, u.text), 15,
+                         f"the record's prompt: /{phrase}/")
+            p.t.write(f"    ... /{phrase}/")
     return True
 
 
