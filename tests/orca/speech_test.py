@@ -140,14 +140,14 @@ class Player:
         self.column = min(self.column, across - 1)
         return rf"New game, {level}, {across} by {down}, {mines} mines"
 
-    def menu(self, item, downs, want, why):
+    def menu(self, item, downs, want, why, once=False):
         """Opens the Game menu with Alt and chooses the item `downs` down from its title."""
         self.press("alt", [r"Game"], "Alt: the menu bar", hold=True)
         for _ in range(downs - 1):
             self.press("Down", [r".+"], "the next item")
         # Orca 48 tells a check mark's state as well: "Beginner checked".
         self.press("Down", [rf"{item}(?: (?:not )?checked)?"], "the item")
-        return self.press("Return", want, why, once=True)
+        return self.press("Return", want, why, once=once)
 
     def read_field(self):
         out = subprocess.run(["/usr/bin/python3", os.path.join(HERE, "read_field.py")],
@@ -267,7 +267,7 @@ def moves_face_and_counters(p):
             "C: the mines left and the time", alone=True)
     p.menu(r"Intermediate", 3,
            [square(p.row, p.column, "covered"), p.new_game_words("Intermediate", 16, 16, 40)],
-           "a level from the menu: a new game, with its level and size")
+           "a level from the menu: a new game, with its level and size", once=True)
     p.move_to(15, 15)
     p.move_to(p.row, 14)
 
@@ -325,7 +325,7 @@ def win(p, attempts=40):
     p.t.section("Beginner, played by sure deductions until a win; the record's prompt after it")
     p.menu(r"Beginner", 2,
            [square(p.row, p.column, "covered"), p.new_game_words("Beginner", 8, 8, 10)],
-           "Beginner from the menu: a new game, with its level and size")
+           "Beginner from the menu: a new game, with its level and size", once=True)
     for attempt in range(attempts):
         if attempt:
             p.press("F2", [square(p.row, p.column, "covered"),
