@@ -127,11 +127,11 @@ class Player:
             raise Failure(f"after {key}, Orca said {words}; expected {expected}")
         return words
 
-    def move_to(self, row, column):
+    def move_to(self, row, column, shown=SHOWN):
         """Moves the cursor by the fewest keys, each of which must speak the one square it
-        lands on."""
+        lands on, showing `shown`."""
         for key, r, c in path(self.row, self.column, row, column, self.across, self.down):
-            self.press(key, [square(r, c)], "only the square moved to", alone=True)
+            self.press(key, [square(r, c, shown)], "only the square moved to", alone=True)
             self.row, self.column = r, c
 
     def new_game_words(self, level, across, down, mines):
@@ -319,6 +319,8 @@ def loss(p):
     p.move_to(p.row, p.column + 1 if p.column < 7 else p.column - 1)
     p.press("F2", [square(p.row, p.column, "covered"), p.new_game_words("Custom", 8, 8, 49)],
             "F2 after the loss: a new game, with its level and size", alone=True)
+    # Back over the squares the last game opened, and its mines: all covered now.
+    p.move_to(0, 0, "covered")
 
 
 def win(p, attempts=40):
