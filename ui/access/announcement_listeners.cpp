@@ -19,8 +19,8 @@ QDBusConnection accessibilityBus() {
 
 }  // namespace
 
-AnnouncementListeners::AnnouncementListeners(QObject* parent, std::function<void(bool)> changed)
-    : QObject(parent), changed_(std::move(changed)) {
+AnnouncementListeners::AnnouncementListeners(std::function<void(bool)> changed)
+    : changed_(std::move(changed)) {
     QDBusConnection bus = accessibilityBus();
     if (!bus.isConnected()) {
         return;

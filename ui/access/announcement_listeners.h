@@ -19,7 +19,7 @@ class AnnouncementListeners final : public QObject {
 
 public:
     // `changed` is called whenever the answer changes.
-    AnnouncementListeners(QObject* parent, std::function<void(bool)> changed);
+    explicit AnnouncementListeners(std::function<void(bool)> changed);
 
     bool any() const { return !readers_.isEmpty(); }
 

@@ -19,8 +19,7 @@ FieldAccessible::FieldAccessible(FieldWidget* field)
     : QAccessibleWidget(field, QAccessible::Client) {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     // Only a Qt that sends announcements can use them.
-    listeners_ =
-        std::make_unique<AnnouncementListeners>(nullptr, [this](bool any) { setAnnouncing(any); });
+    listeners_ = std::make_unique<AnnouncementListeners>([this](bool any) { setAnnouncing(any); });
 #endif
 }
 
@@ -126,9 +125,6 @@ QAccessibleInterface* FieldAccessible::focusChild() const {
 
 void FieldAccessible::boxShown(int k) {
     const int n = across() * down();
-    if (k <= n) {
-        changed_.set(static_cast<std::size_t>(k));
-    }
     if (!acting_ && k >= 1 && k <= n) {
         clearNews();  // a click changed the field: the last key's news is out of date
     } else if (acting_) {
@@ -157,12 +153,9 @@ void FieldAccessible::tell() {
     telling_ = false;
     const int n = across() * down();
     for (int k = 1; k <= n; ++k) {
-        if (changed_.test(static_cast<std::size_t>(k))) {
-            sendNameChanged(k, announcing_ && field().hasFocus() && !field().faceHasKeys() &&
-                                   k == field().cursorSquare());
-        }
+        sendNameChanged(k, announcing_ && field().hasFocus() && !field().faceHasKeys() &&
+                               k == field().cursorSquare());
     }
-    changed_.reset();
     const auto tellValue = [this](Part p, int& told) {
         const int now = static_cast<CounterAccessible*>(part(p))->value();
         if (now != told) {
@@ -176,8 +169,8 @@ void FieldAccessible::tell() {
     if (std::exchange(newGame_, false)) {
         tellNewGame();
     }
-    if (std::exchange(focusPending_, false) && field().hasFocus()) {
-        sendFocus();
+    if (focusOwed_) {
+        payFocus();
     }
     // The face tells how the game ended; the square under the keys told it as news.
     const QString status = gameStatus(field());
@@ -206,12 +199,9 @@ void FieldAccessible::sendNameChanged(int k, bool held) {
     QAccessible::updateAccessibility(&event);
 }
 
+// Whatever a reader kept of the last game's squares differs from what it was told, and is told
+// again as any change is.
 void FieldAccessible::fieldBuilt() {
-    // Whatever a reader kept of the last game's squares is out of date.
-    changed_.reset();
-    for (int k = 1; k <= across() * down(); ++k) {
-        changed_.set(static_cast<std::size_t>(k));
-    }
     heldName_ = 0;
     acting_ = false;
     newGame_ = true;

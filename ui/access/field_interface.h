@@ -4,7 +4,6 @@
 
 #include <QAccessibleWidget>
 #include <array>
-#include <bitset>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -55,7 +54,7 @@ public:
     // The field took the keyboard, and a moment later the reader lands where the keys are,
     // with the news that came while it was elsewhere or came in that moment (a new game from
     // a menu or a dialog), but not with news it was told before it left.
-    void focusComing() { focusComing_ = true; }
+    void focusComing() { focusOwed_ = true; }
     void focusIn();
     void focusOut() { newsStale_ = newsTold_; }
     // A key's release on a square, from before it acts to when it has done all it does.
@@ -77,6 +76,8 @@ private:
     void tellNews(const QString& news);
     void tellNewGame();
     void sendFocus();
+    // Moves the reader's focus to the field where it was owed, unless the keyboard has left.
+    void payFocus();
     void announce();
     // Tells the reader of square k's new name, if it has read the square and the name changed
     // since; or, with `held`, keeps it for later.
@@ -93,13 +94,12 @@ private:
     // What each of them showed, by its picture's role, when its name was last read or told.
     mutable std::array<int, game::kMaxSquares> told_{};
 
-    // Gathered between two turns of the event loop, so that an opening of hundreds of squares
-    // or a counter's three digits make one burst of news rather than a stream of half-states.
-    std::bitset<game::kTableSize> changed_;
+    // Changes are told a turn of the event loop after they come, so that an opening of hundreds
+    // of squares or a counter's three digits make one burst of news rather than a stream of
+    // half-states.
     bool telling_ = false;
-    bool newGame_ = false;       // a new game waits to be told
-    bool focusPending_ = false;  // the reader's focus waits for what is being gathered
-    bool focusComing_ = false;   // the field has the keyboard, the reader does not yet
+    bool newGame_ = false;    // a new game waits to be told
+    bool focusOwed_ = false;  // the field has the keyboard, the reader's focus is not there yet
     int toldMines_ = 0;
     int toldClock_ = 0;
     QString toldStatus_;

@@ -59,8 +59,16 @@ void FieldAccessible::sendHeldName() {
     }
 }
 
+// What brought the keyboard back (a dialog's OK, a menu's level) may have news on its way, being
+// gathered now: the focus then waits for it, and carries it.
 void FieldAccessible::focusIn() {
-    focusComing_ = false;
+    if (focusOwed_ && !telling_) {
+        payFocus();
+    }
+}
+
+void FieldAccessible::payFocus() {
+    focusOwed_ = false;
     // Gone again, or taken at once by a dialog opening (the menu that opened it gave it back).
     const QWidget* modal = QApplication::activeModalWidget();
     if (!field().hasFocus() || (modal != nullptr && modal != field().window())) {
@@ -72,12 +80,6 @@ void FieldAccessible::focusIn() {
         clearNews();
     }
     sendHeldName();  // before the reader's focus comes back to it
-    if (telling_) {
-        // What brought the keyboard back (a dialog's OK, a menu's level) has news on its way:
-        // it comes with the focus.
-        focusPending_ = true;
-        return;
-    }
     sendFocus();
 }
 
@@ -168,7 +170,7 @@ void FieldAccessible::tellNews(const QString& news) {
     newsStale_ = false;
     newsRead_ = false;
     newsTold_ = false;
-    const bool focusNow = field().hasFocus() && !focusPending_ && !focusComing_;
+    const bool focusNow = field().hasFocus() && !focusOwed_;
     if (announcing_ && focusNow) {
         newsId_ = 0;
         announce();
